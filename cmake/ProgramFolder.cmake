@@ -1,0 +1,17 @@
+# shipped/: what ships with the program, pristine. LynvarBook/: the program folder the program runs in,
+# laid out from shipped/ without ever replacing a user's data/, fotoulov/, copy/ or options.ini.
+add_custom_target(shipped_files ALL
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${LYNVAR_SHIPPED_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/dist ${LYNVAR_SHIPPED_DIR}
+    COMMENT "Collecting the shipped files")
+foreach(producer shipped_database shipped_pictures shipped_web)
+    if(TARGET ${producer})
+        add_dependencies(shipped_files ${producer})
+    endif()
+endforeach()
+
+add_custom_target(program_folder ALL
+    COMMAND ${CMAKE_COMMAND} -DSHIPPED=${LYNVAR_SHIPPED_DIR} -DPROGRAM=${LYNVAR_PROGRAM_DIR}
+            -P ${PROJECT_SOURCE_DIR}/cmake/LayOutProgramFolder.cmake
+    COMMENT "Laying out the program folder ${LYNVAR_PROGRAM_DIR}")
+add_dependencies(program_folder shipped_files lynvarbook)
