@@ -13,7 +13,8 @@ namespace lynvar {
 //  - every write goes straight to the file (nothing is cached), replacing the key's value or adding
 //    the key, and creating the section and the file when missing;
 //  - the file is Windows-1251 text.
-// A write replaces the file atomically, so a crash mid-write never leaves a truncated file.
+// A write replaces the file atomically, so a crash mid-write never leaves a truncated file, and
+// turns line breaks in what it writes into spaces, so a value always stays on its one line.
 class IniFile
 {
 public:
