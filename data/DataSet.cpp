@@ -1,0 +1,842 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/DataSet.h"
+
+#include "common/Error.h"
+#include "data/Connection.h"
+#include "data/FieldValue.h"
+
+#include <QCollator>
+#include <QLocale>
+
+#include <algorithm>
+#include <limits>
+
+#include <sqlite3.h>
+
+namespace lynvar {
+namespace {
+
+QString quoted(const QString &name)
+{
+    return u'"' + name + u'"';
+}
+
+QVariant readColumn(const Statement &st, int column, FieldType type)
+{
+    if (st.isNull(column))
+        return {};
+    switch (type) {
+    case FieldType::AutoNumber:
+    case FieldType::Int16:
+    case FieldType::Int32: return st.integer(column);
+    case FieldType::Boolean: return st.integer(column) != 0;
+    case FieldType::Float: return st.real(column);
+    case FieldType::Bytes: return st.bytes(column);
+    case FieldType::Decimal: return fieldvalue::normalise(type, st.text(column));
+    case FieldType::DateTime:
+    case FieldType::Text:
+    case FieldType::Memo:
+    case FieldType::RichText: return st.text(column);
+    }
+    return {};
+}
+
+// What the database stores for an in-memory value.
+QVariant storedForm(FieldType type, const QVariant &value)
+{
+    if (value.isNull())
+        return {};
+    if (type == FieldType::Boolean)
+        return qint64(value.toBool() ? 1 : 0);
+    return value;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- Field
+
+const FieldDef &Field::def() const { return m_dataSet->m_table.fields[m_index]; }
+QVariant Field::value() const { return m_dataSet->value(m_index); }
+bool Field::isNull() const { return value().isNull(); }
+QString Field::asString() const { return fieldvalue::toText(def().type, value()); }
+qint64 Field::asInteger() const { return fieldvalue::toInteger(def().type, value()); }
+double Field::asFloat() const { return fieldvalue::toDouble(def().type, value()); }
+bool Field::asBoolean() const { return fieldvalue::toBool(def().type, value()); }
+QDateTime Field::asDateTime() const { return fieldvalue::toDateTime(def().type, value()); }
+void Field::setString(const QString &v) { m_dataSet->setValue(m_index, v); }
+void Field::setInteger(qint64 v) { m_dataSet->setValue(m_index, v); }
+void Field::setFloat(double v) { m_dataSet->setValue(m_index, v); }
+void Field::setBoolean(bool v) { m_dataSet->setValue(m_index, v); }
+void Field::setDateTime(const QDateTime &v) { m_dataSet->setValue(m_index, v); }
+void Field::setValue(const QVariant &v) { m_dataSet->setValue(m_index, v); }
+void Field::clear() { m_dataSet->setValue(m_index, QVariant()); }
+
+// ---------------------------------------------------------------- DataSet
+
+DataSet::DataSet(const QString &name, Connection &connection, const TableDef &table, QObject *parent)
+    : QObject(parent), m_connection(connection), m_table(table)
+{
+    setObjectName(name);
+    // Closing a connection closes every data set on it.
+    connect(&m_connection, &Connection::aboutToClose, this, &DataSet::close);
+}
+
+DataSet::~DataSet() = default;
+
+void DataSet::checkActive() const
+{
+    if (m_state == State::Inactive)
+        throw Error(QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(objectName()));
+}
+
+void DataSet::checkEditing() const
+{
+    checkActive();
+    if (!isEditing())
+        throw Error(QStringLiteral("%1: Dataset not in edit or insert mode").arg(objectName()));
+}
+
+void DataSet::setState(State s)
+{
+    if (m_state == s)
+        return;
+    m_state = s;
+    Q_EMIT stateChanged();
+}
+
+void DataSet::scrolled()
+{
+    if (afterScroll)
+        afterScroll(*this);
+}
+
+// ---- open, close
+
+void DataSet::readTable()
+{
+    QStringList columns;
+    for (const FieldDef &f : m_table.fields)
+        columns << quoted(f.name);
+    const int idField = fieldIndex(u"ID");
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(columns.join(u','), quoted(m_table.name));
+    if (idField >= 0)
+        sql += QStringLiteral(" ORDER BY \"ID\"");
+
+    std::vector<Record> records;
+    try {
+        Statement st(m_connection, sql);
+        const int n = int(m_table.fields.size());
+        while (st.step()) {
+            Record r;
+            r.values.reserve(n);
+            for (int i = 0; i < n; ++i)
+                r.values.append(readColumn(st, i, m_table.fields[i].type));
+            records.push_back(std::move(r));
+        }
+    } catch (const Error &e) {
+        throw Error(QStringLiteral("%1: cannot read table %2: %3").arg(objectName(), m_table.name, e.message()));
+    }
+    m_records = std::move(records);
+}
+
+void DataSet::open()
+{
+    if (isActive())
+        return;
+    if (!m_connection.isConnected())
+        throw Error(QStringLiteral("%1: the database %2 is not connected")
+                        .arg(objectName(), m_connection.databaseFile()));
+    readTable();
+    // A reopened table keeps its index field names and filter; a sort given as sort text is not kept.
+    m_sortText.clear();
+    m_order = parseSort(m_indexFieldNames);
+    m_state = State::Browse;
+    rebuildView(false);
+    m_current = m_view.empty() ? -1 : 0;
+    m_eof = m_bof = m_view.empty();
+    Q_EMIT activeChanged(true);
+    Q_EMIT stateChanged();
+    Q_EMIT recordsReset();
+    Q_EMIT currentChanged();
+    if (!m_view.empty())
+        scrolled();
+}
+
+void DataSet::close()
+{
+    if (!isActive())
+        return;
+    // An unposted edit or insertion is dropped, never written.
+    m_buffer.clear();
+    m_modified = false;
+    m_records.clear();
+    m_view.clear();
+    m_current = -1;
+    m_eof = m_bof = true;
+    m_state = State::Inactive;
+    Q_EMIT activeChanged(false);
+    Q_EMIT stateChanged();
+    Q_EMIT recordsReset();
+    Q_EMIT currentChanged();
+}
+
+// ---- the view
+
+bool DataSet::inRange(const Record &r) const
+{
+    if (m_detailField < 0)
+        return true;
+    if (!m_master || !m_master->isActive() || m_master->isEmpty())
+        return false;
+    const QVariant key = m_master->value(m_masterField);
+    const QVariant &own = r.values[m_detailField];
+    if (key.isNull() || own.isNull())
+        return false;
+    const FieldType type = m_table.fields[m_detailField].type;
+    return fieldvalue::compare(type, own, fieldvalue::normalise(type, key)) == 0;
+}
+
+void DataSet::rebuildView(bool keepCurrent)
+{
+    const int keep = keepCurrent ? currentRecordIndex() : -1;
+    m_view.clear();
+    m_view.reserve(m_records.size());
+    for (int i = 0; i < int(m_records.size()); ++i) {
+        const Record &r = m_records[i];
+        if (r.pending || !inRange(r))
+            continue;
+        if (m_filtered && !m_filter.matches(r.values))
+            continue;
+        m_view.push_back(i);
+    }
+    applyOrder();
+    m_current = -1;
+    if (keep >= 0) {
+        const auto it = std::find(m_view.begin(), m_view.end(), keep);
+        if (it != m_view.end())
+            m_current = int(it - m_view.begin());
+    }
+    if (m_current < 0 && !m_view.empty() && keepCurrent)
+        m_current = 0;
+}
+
+std::vector<DataSet::SortKey> DataSet::parseSort(const QString &text) const
+{
+    std::vector<SortKey> keys;
+    const QStringList parts = QString(text).replace(u';', u',').split(u',', Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        QStringList words = part.simplified().split(u' ', Qt::SkipEmptyParts);
+        if (words.isEmpty())
+            continue;
+        bool descending = false;
+        if (words.size() == 2 && words[1].compare(u"DESC", Qt::CaseInsensitive) == 0)
+            descending = true;
+        else if (words.size() == 2 && words[1].compare(u"ASC", Qt::CaseInsensitive) != 0)
+            throw Error(QStringLiteral("%1: sort order \"%2\" is not valid").arg(objectName(), part));
+        else if (words.size() > 2)
+            throw Error(QStringLiteral("%1: sort order \"%2\" is not valid").arg(objectName(), part));
+        const int field = fieldIndex(words[0]);
+        if (field < 0)
+            throw Error(QStringLiteral("%1: Field '%2' not found").arg(objectName(), words[0]));
+        keys.push_back({field, descending});
+    }
+    return keys;
+}
+
+void DataSet::applyOrder()
+{
+    if (m_order.empty())
+        return; // database order: m_view is already ascending by record index
+    // Text keys are compared through collation keys made once per sort, not per comparison.
+    struct Key
+    {
+        FieldType type;
+        bool descending;
+        std::vector<QCollatorSortKey> text;
+        bool isText;
+        int field;
+    };
+    std::vector<Key> keys;
+    static const QCollator collator = [] {
+        QCollator c{QLocale(QLocale::Ukrainian, QLocale::Ukraine)};
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    for (const SortKey &k : m_order) {
+        const FieldType type = m_table.fields[k.field].type;
+        Key key{type, k.descending, {}, m_table.fields[k.field].isText(), k.field};
+        if (key.isText) {
+            key.text.reserve(m_records.size());
+            for (const Record &r : m_records)
+                key.text.push_back(collator.sortKey(r.values[k.field].toString()));
+        }
+        keys.push_back(std::move(key));
+    }
+    std::stable_sort(m_view.begin(), m_view.end(), [&](int a, int b) {
+        for (const Key &k : keys) {
+            const QVariant &va = m_records[a].values[k.field];
+            const QVariant &vb = m_records[b].values[k.field];
+            int c;
+            if (va.isNull() || vb.isNull())
+                c = va.isNull() == vb.isNull() ? 0 : (va.isNull() ? -1 : 1);
+            else if (k.isText)
+                c = k.text[a].compare(k.text[b]);
+            else
+                c = fieldvalue::compare(k.type, va, vb);
+            if (c != 0)
+                return k.descending ? c > 0 : c < 0;
+        }
+        return false;
+    });
+}
+
+int DataSet::currentRecordIndex() const
+{
+    return m_current >= 0 && m_current < int(m_view.size()) ? m_view[m_current] : -1;
+}
+
+const QList<QVariant> &DataSet::currentValues() const
+{
+    static const QList<QVariant> none;
+    if (isEditing())
+        return m_buffer;
+    const int r = currentRecordIndex();
+    return r >= 0 ? m_records[r].values : none;
+}
+
+// ---- moving
+
+void DataSet::finishEditBeforeMove()
+{
+    if (m_state == State::Edit) {
+        if (m_modified) {
+            post();
+        } else {
+            m_buffer.clear();
+            setState(State::Browse);
+        }
+    } else if (m_state == State::Insert) {
+        if (m_modified)
+            post();
+        else
+            cancel();
+    }
+}
+
+void DataSet::first()
+{
+    checkActive();
+    finishEditBeforeMove();
+    m_bof = true;
+    if (m_view.empty()) {
+        m_current = -1;
+        m_eof = true;
+        return;
+    }
+    m_eof = false;
+    m_current = 0;
+    Q_EMIT currentChanged();
+    scrolled();
+}
+
+void DataSet::next()
+{
+    checkActive();
+    finishEditBeforeMove();
+    if (m_current + 1 >= int(m_view.size())) {
+        m_eof = true;
+        return;
+    }
+    ++m_current;
+    m_eof = m_bof = false;
+    Q_EMIT currentChanged();
+    scrolled();
+}
+
+void DataSet::prior()
+{
+    checkActive();
+    finishEditBeforeMove();
+    if (m_current <= 0) {
+        m_bof = true;
+        return;
+    }
+    --m_current;
+    m_eof = m_bof = false;
+    Q_EMIT currentChanged();
+    scrolled();
+}
+
+void DataSet::last()
+{
+    checkActive();
+    finishEditBeforeMove();
+    m_eof = true;
+    if (m_view.empty())
+        return;
+    m_bof = false;
+    m_current = int(m_view.size()) - 1;
+    Q_EMIT currentChanged();
+    scrolled();
+}
+
+void DataSet::moveTo(int row)
+{
+    checkActive();
+    if (row == m_current || row < 0 || row >= int(m_view.size()))
+        return;
+    // Leaving an unchanged insertion removes its row: follow the target record, not its position.
+    const int target = m_view[row];
+    finishEditBeforeMove();
+    const auto it = std::find(m_view.begin(), m_view.end(), target);
+    if (it == m_view.end())
+        return;
+    m_current = int(it - m_view.begin());
+    m_eof = m_bof = false;
+    Q_EMIT currentChanged();
+    scrolled();
+}
+
+bool DataSet::eof() const
+{
+    checkActive();
+    return m_eof || m_view.empty();
+}
+
+bool DataSet::bof() const
+{
+    checkActive();
+    return m_bof || m_view.empty();
+}
+
+bool DataSet::isEmpty() const
+{
+    checkActive();
+    return m_view.empty();
+}
+
+int DataSet::recordCount() const
+{
+    checkActive();
+    return int(m_view.size());
+}
+
+int DataSet::currentRow() const
+{
+    return isActive() ? m_current : -1;
+}
+
+// ---- editing
+
+void DataSet::edit()
+{
+    checkActive();
+    if (isEditing())
+        return;
+    if (m_view.empty()) {
+        insert(); // editing an empty table starts a new record
+        return;
+    }
+    m_buffer = m_records[currentRecordIndex()].values;
+    m_modified = false;
+    setState(State::Edit);
+}
+
+void DataSet::insert()
+{
+    checkActive();
+    finishEditBeforeMove();
+    Record r;
+    r.pending = true;
+    for (int i = 0; i < m_table.fields.size(); ++i)
+        r.values.append(QVariant());
+    if (m_detailField >= 0 && m_master && m_master->isActive())
+        r.values[m_detailField] =
+            fieldvalue::normalise(m_table.fields[m_detailField].type, m_master->value(m_masterField));
+    m_records.push_back(r);
+    const int at = std::max(m_current, 0);
+    m_view.insert(m_view.begin() + at, int(m_records.size()) - 1);
+    m_current = at;
+    m_buffer = r.values;
+    m_modified = false;
+    m_eof = m_bof = false;
+    setState(State::Insert);
+    Q_EMIT recordsReset();
+    Q_EMIT currentChanged();
+    if (afterInsert)
+        afterInsert(*this);
+    scrolled();
+}
+
+void DataSet::validate() const
+{
+    for (int i = 0; i < m_table.fields.size(); ++i) {
+        const FieldDef &f = m_table.fields[i];
+        const QVariant &v = m_buffer[i];
+        if (v.isNull())
+            continue;
+        if (f.type == FieldType::Text && f.width > 0 && v.toString().size() > f.width)
+            throw Error(QStringLiteral("Field '%1' holds at most %2 characters; the value has %3")
+                            .arg(f.name)
+                            .arg(f.width)
+                            .arg(v.toString().size()));
+        const qint64 n = f.type == FieldType::Int16 || f.type == FieldType::Int32 ? v.toLongLong() : 0;
+        if (f.type == FieldType::Int16 && (n < -32768 || n > 32767))
+            throw Error(QStringLiteral("Field '%1' takes a whole number from -32768 to 32767, not %2")
+                            .arg(f.name)
+                            .arg(n));
+        if (f.type == FieldType::Int32 &&
+            (n < std::numeric_limits<qint32>::min() || n > std::numeric_limits<qint32>::max()))
+            throw Error(QStringLiteral("Field '%1' takes a whole number from -2147483648 to 2147483647, not %2")
+                            .arg(f.name)
+                            .arg(n));
+    }
+}
+
+void DataSet::writeRecord()
+{
+    const int idField = fieldIndex(u"ID");
+    Record &record = m_records[currentRecordIndex()];
+    if (m_state == State::Insert) {
+        QStringList columns;
+        QList<int> fields;
+        for (int i = 0; i < m_table.fields.size(); ++i) {
+            if (m_table.fields[i].type != FieldType::AutoNumber && !m_buffer[i].isNull()) {
+                columns << quoted(m_table.fields[i].name);
+                fields << i;
+            }
+        }
+        const QString sql = columns.isEmpty()
+                                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table.name))
+                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                      .arg(quoted(m_table.name), columns.join(u','),
+                                           QStringList(columns.size(), QStringLiteral("?")).join(u','));
+        Statement st(m_connection, sql);
+        for (int k = 0; k < fields.size(); ++k)
+            st.bind(k + 1, storedForm(m_table.fields[fields[k]].type, m_buffer[fields[k]]));
+        st.exec();
+        if (idField >= 0)
+            m_buffer[idField] = qint64(sqlite3_last_insert_rowid(m_connection.handle()));
+        return;
+    }
+    // Only the fields that changed are written, so another program's edits to other fields survive.
+    QStringList assignments;
+    QList<int> fields;
+    for (int i = 0; i < m_table.fields.size(); ++i) {
+        if (m_table.fields[i].type == FieldType::AutoNumber)
+            continue;
+        if (m_buffer[i] != record.values[i] || m_buffer[i].isNull() != record.values[i].isNull()) {
+            assignments << quoted(m_table.fields[i].name) + QStringLiteral("=?");
+            fields << i;
+        }
+    }
+    if (fields.isEmpty() || idField < 0)
+        return;
+    Statement st(m_connection, QStringLiteral("UPDATE %1 SET %2 WHERE \"ID\"=?")
+                                   .arg(quoted(m_table.name), assignments.join(u',')));
+    for (int k = 0; k < fields.size(); ++k)
+        st.bind(k + 1, storedForm(m_table.fields[fields[k]].type, m_buffer[fields[k]]));
+    st.bind(int(fields.size()) + 1, record.values[idField]);
+    st.exec();
+    if (sqlite3_changes(m_connection.handle()) == 0)
+        throw Error(QStringLiteral("Row cannot be located for updating. Some values may have been changed "
+                                   "since it was last read (table %1, record %2)")
+                        .arg(m_table.name, record.values[idField].toString()));
+}
+
+void DataSet::post()
+{
+    checkActive();
+    if (!isEditing())
+        return;
+    if (beforePost)
+        beforePost(*this);
+    validate();
+    // A refused write throws here and leaves the record in its editing state, nothing lost.
+    writeRecord();
+    Record &record = m_records[currentRecordIndex()];
+    record.values = m_buffer;
+    record.pending = false;
+    m_buffer.clear();
+    m_modified = false;
+    setState(State::Browse);
+    Q_EMIT recordChanged(m_current);
+    if (afterPost)
+        afterPost(*this);
+}
+
+void DataSet::cancel()
+{
+    checkActive();
+    if (m_state == State::Edit) {
+        m_buffer.clear();
+        m_modified = false;
+        setState(State::Browse);
+        Q_EMIT recordChanged(m_current);
+        return;
+    }
+    if (m_state != State::Insert)
+        return;
+    // The pending record is always the last one read in.
+    m_records.pop_back();
+    m_view.erase(m_view.begin() + m_current);
+    m_buffer.clear();
+    m_modified = false;
+    if (m_current >= int(m_view.size()))
+        m_current = int(m_view.size()) - 1;
+    m_eof = m_bof = m_view.empty();
+    setState(State::Browse);
+    Q_EMIT recordsReset();
+    Q_EMIT currentChanged();
+    if (!m_view.empty())
+        scrolled();
+}
+
+void DataSet::deleteRecord()
+{
+    checkActive();
+    if (m_state == State::Insert) {
+        cancel();
+        return;
+    }
+    if (m_view.empty())
+        throw Error(QStringLiteral("%1: Cannot perform this operation on an empty dataset").arg(objectName()));
+    if (m_state == State::Edit) {
+        m_buffer.clear();
+        m_modified = false;
+        setState(State::Browse);
+    }
+    const int index = currentRecordIndex();
+    const int idField = fieldIndex(u"ID");
+    if (idField >= 0) {
+        Statement st(m_connection, QStringLiteral("DELETE FROM %1 WHERE \"ID\"=?").arg(quoted(m_table.name)));
+        st.bind(1, m_records[index].values[idField]);
+        st.exec();
+    }
+    m_records.erase(m_records.begin() + index);
+    m_view.erase(m_view.begin() + m_current);
+    for (int &i : m_view) {
+        if (i > index)
+            --i;
+    }
+    if (m_current >= int(m_view.size()))
+        m_current = int(m_view.size()) - 1;
+    m_eof = m_bof = m_view.empty();
+    Q_EMIT recordsReset();
+    Q_EMIT currentChanged();
+    if (!m_view.empty())
+        scrolled();
+}
+
+// ---- fields
+
+int DataSet::fieldIndex(QStringView name) const
+{
+    return m_table.indexOf(name);
+}
+
+Field DataSet::field(QStringView name)
+{
+    const int i = fieldIndex(name);
+    if (i < 0)
+        throw Error(QStringLiteral("%1: Field '%2' not found").arg(objectName(), name.toString()));
+    return Field(*this, i);
+}
+
+QVariant DataSet::value(int field) const
+{
+    checkActive();
+    const QList<QVariant> &values = currentValues();
+    return field >= 0 && field < values.size() ? values[field] : QVariant();
+}
+
+void DataSet::setValue(int field, const QVariant &value)
+{
+    checkEditing();
+    const FieldDef &def = m_table.fields[field];
+    if (def.type == FieldType::AutoNumber)
+        throw Error(QStringLiteral("Field '%1' cannot be modified").arg(def.name));
+    const QVariant v = fieldvalue::normalise(def.type, value);
+    if (v.isNull() && !value.isNull() && !(value.typeId() == QMetaType::QString && value.toString().isEmpty()))
+        throw Error(QStringLiteral("'%1' is not a valid value for field '%2'").arg(value.toString(), def.name));
+    if (v == m_buffer[field] && v.isNull() == m_buffer[field].isNull())
+        return;
+    m_buffer[field] = v;
+    m_modified = true;
+    Q_EMIT fieldChanged(field);
+    Q_EMIT recordChanged(m_current);
+}
+
+QVariant DataSet::valueAt(int row, int field) const
+{
+    if (!isActive() || row < 0 || row >= int(m_view.size()) || field < 0 || field >= m_table.fields.size())
+        return {};
+    if (row == m_current && isEditing())
+        return m_buffer[field];
+    return m_records[m_view[row]].values[field];
+}
+
+// ---- refresh, filter, order
+
+void DataSet::refresh()
+{
+    checkActive();
+    finishEditBeforeMove();
+    const int idField = fieldIndex(u"ID");
+    const QVariant currentId = idField >= 0 && currentRecordIndex() >= 0
+                                   ? m_records[currentRecordIndex()].values[idField]
+                                   : QVariant();
+    readTable();
+    rebuildView(false);
+    m_current = m_view.empty() ? -1 : 0;
+    if (!currentId.isNull()) {
+        for (int row = 0; row < int(m_view.size()); ++row) {
+            if (m_records[m_view[row]].values[idField] == currentId) {
+                m_current = row;
+                break;
+            }
+        }
+    }
+    m_eof = m_bof = m_view.empty();
+    Q_EMIT recordsReset();
+    Q_EMIT currentChanged();
+}
+
+void DataSet::setFilter(const QString &expression)
+{
+    FilterExpression parsed = FilterExpression::parse(expression, m_table);
+    if (isActive() && m_filtered)
+        finishEditBeforeMove();
+    m_filterText = expression;
+    m_filter = std::move(parsed);
+    // While filtering is off the expression is only stored.
+    if (!isActive() || !m_filtered)
+        return;
+    rebuildView(false);
+    m_current = m_view.empty() ? -1 : 0;
+    m_eof = m_bof = m_view.empty();
+    Q_EMIT recordsReset();
+    Q_EMIT currentChanged();
+    scrolled();
+}
+
+void DataSet::setFiltered(bool on)
+{
+    if (on == m_filtered)
+        return;
+    if (isActive())
+        finishEditBeforeMove();
+    m_filtered = on;
+    if (!isActive())
+        return;
+    rebuildView(false);
+    m_current = m_view.empty() ? -1 : 0;
+    m_eof = m_bof = m_view.empty();
+    Q_EMIT recordsReset();
+    Q_EMIT currentChanged();
+    scrolled();
+}
+
+void DataSet::setSort(const QString &sortText)
+{
+    std::vector<SortKey> order = parseSort(sortText);
+    if (isActive())
+        finishEditBeforeMove();
+    m_sortText = sortText;
+    m_order = std::move(order);
+    if (!isActive())
+        return;
+    rebuildView(true);
+    Q_EMIT recordsReset();
+}
+
+void DataSet::setIndexFieldNames(const QString &names)
+{
+    std::vector<SortKey> order = parseSort(names);
+    if (isActive())
+        finishEditBeforeMove();
+    m_indexFieldNames = names;
+    m_sortText.clear();
+    m_order = std::move(order);
+    if (!isActive())
+        return;
+    rebuildView(true);
+    Q_EMIT recordsReset();
+}
+
+// ---- master-detail
+
+void DataSet::setMasterLink(DataSet *master, const QString &masterField, const QString &detailField)
+{
+    if (m_master)
+        disconnect(m_master, nullptr, this, nullptr);
+    m_master = master;
+    m_masterField = master ? master->fieldIndex(masterField) : -1;
+    m_detailField = master ? fieldIndex(detailField) : -1;
+    if (master && (m_masterField < 0 || m_detailField < 0))
+        throw Error(QStringLiteral("%1: master-detail fields %2 / %3 not found")
+                        .arg(objectName(), masterField, detailField));
+    if (!master)
+        return;
+    setIndexFieldNames(detailField);
+    connect(master, &DataSet::currentChanged, this, &DataSet::masterMoved);
+    connect(master, &DataSet::activeChanged, this, &DataSet::masterMoved);
+    // A posted master record may have got its number just now, or its key changed.
+    connect(master, &DataSet::recordChanged, this, [this](int row) {
+        if (m_master && row == m_master->currentRow() && !m_master->isEditing() &&
+            m_master->value(m_masterField) != m_rangeKey)
+            masterMoved();
+    });
+    if (isActive())
+        masterMoved();
+}
+
+void DataSet::masterMoved()
+{
+    if (!isActive())
+        return;
+    finishEditBeforeMove();
+    m_rangeKey = m_master && m_master->isActive() ? m_master->value(m_masterField) : QVariant();
+    rebuildView(false);
+    m_current = m_view.empty() ? -1 : 0;
+    m_eof = m_bof = m_view.empty();
+    Q_EMIT recordsReset();
+    Q_EMIT currentChanged();
+    scrolled();
+}
+
+bool DataSet::locate(const QString &fieldName, const QVariant &value, LocateOptions options)
+{
+    checkActive();
+    const int f = fieldIndex(fieldName);
+    if (f < 0)
+        throw Error(QStringLiteral("%1: Field '%2' not found").arg(objectName(), fieldName));
+    finishEditBeforeMove();
+    const FieldDef &def = m_table.fields[f];
+    const Qt::CaseSensitivity cs = options.caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    const QString wanted = value.toString();
+    const QVariant wantedValue = fieldvalue::normalise(def.type, value);
+    for (int row = 0; row < int(m_view.size()); ++row) {
+        const QVariant &v = m_records[m_view[row]].values[f];
+        bool match;
+        if (value.isNull())
+            match = v.isNull();
+        else if (v.isNull())
+            match = false;
+        else if (def.isText() || options.partialKey)
+            match = options.partialKey ? fieldvalue::toText(def.type, v).startsWith(wanted, cs)
+                                       : fieldvalue::toText(def.type, v).compare(wanted, cs) == 0;
+        else
+            match = !wantedValue.isNull() && fieldvalue::compare(def.type, v, wantedValue) == 0;
+        if (!match)
+            continue;
+        m_current = row;
+        m_eof = m_bof = false;
+        Q_EMIT currentChanged();
+        scrolled();
+        return true;
+    }
+    return false;
+}
+
+} // namespace lynvar

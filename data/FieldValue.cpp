@@ -1,0 +1,257 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/FieldValue.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace lynvar::fieldvalue {
+namespace {
+
+using enum FieldType;
+
+const QString IsoFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+
+const QCollator &collator()
+{
+    static const QCollator c = [] {
+        QCollator col{QLocale(QLocale::Ukrainian, QLocale::Ukraine)};
+        col.setCaseSensitivity(Qt::CaseInsensitive);
+        return col;
+    }();
+    return c;
+}
+
+QString dateText(const QDateTime &dt)
+{
+    return dt.isValid() ? dt.toString(IsoFormat) : QString();
+}
+
+QDateTime parseDate(const QString &text)
+{
+    for (const QString &format : {IsoFormat, QStringLiteral("yyyy-MM-dd HH:mm:ss"), QStringLiteral("yyyy-MM-dd"),
+                                  QStringLiteral("dd.MM.yyyy HH:mm:ss"), QStringLiteral("dd.MM.yyyy")}) {
+        QDateTime dt = QDateTime::fromString(text.trimmed(), format);
+        if (dt.isValid())
+            return dt;
+    }
+    return {};
+}
+
+template <typename T> int threeWay(T a, T b)
+{
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
+
+} // namespace
+
+QDateTime zeroDate()
+{
+    return QDateTime(QDate(1899, 12, 30), QTime(0, 0));
+}
+
+QString canonicalDecimal(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*([+-]?)(\\d*)(?:[.,](\\d*))?\\s*$"));
+    const auto m = form.match(text);
+    if (!m.hasMatch() || (m.captured(2).isEmpty() && m.captured(3).isEmpty()))
+        return {};
+    QString whole = m.captured(2);
+    QString fraction = m.captured(3);
+    while (whole.size() > 1 && whole.startsWith(u'0'))
+        whole.remove(0, 1);
+    if (whole.isEmpty())
+        whole = QStringLiteral("0");
+    if (fraction.size() > 6)
+        fraction.truncate(6); // six places are kept, as the field declares
+    while (fraction.endsWith(u'0'))
+        fraction.chop(1);
+    if (whole.size() + fraction.size() > 18)
+        return {};
+    QString result = whole;
+    if (!fraction.isEmpty())
+        result += u'.' + fraction;
+    if (m.captured(1) == u"-" && result != u"0")
+        result.prepend(u'-');
+    return result;
+}
+
+QVariant normalise(FieldType type, const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return {};
+    bool ok = true;
+    switch (type) {
+    case AutoNumber:
+    case Int16:
+    case Int32: {
+        if (value.typeId() == QMetaType::QString)
+            return fromText(type, value.toString());
+        const qint64 v = value.toLongLong(&ok);
+        return ok ? QVariant(v) : QVariant();
+    }
+    case Boolean:
+        if (value.typeId() == QMetaType::QString)
+            return fromText(type, value.toString());
+        return value.toBool();
+    case Float: {
+        if (value.typeId() == QMetaType::QString)
+            return fromText(type, value.toString());
+        const double v = value.toDouble(&ok);
+        return ok ? QVariant(v) : QVariant();
+    }
+    case Decimal: {
+        if (value.typeId() == QMetaType::Double)
+            return canonicalDecimal(QString::number(value.toDouble(), 'f', 6));
+        const QString c = canonicalDecimal(value.toString());
+        return c.isEmpty() ? QVariant() : QVariant(c);
+    }
+    case DateTime:
+        if (value.typeId() == QMetaType::QDateTime)
+            return dateText(value.toDateTime());
+        if (value.typeId() == QMetaType::QDate)
+            return dateText(QDateTime(value.toDate(), QTime(0, 0)));
+        return fromText(type, value.toString());
+    case Bytes:
+        return value.toByteArray();
+    case Text:
+    case Memo:
+    case RichText:
+        return value.toString();
+    }
+    return {};
+}
+
+QVariant fromText(FieldType type, const QString &text)
+{
+    bool ok = false;
+    switch (type) {
+    case AutoNumber:
+    case Int16:
+    case Int32: {
+        const qint64 v = text.trimmed().toLongLong(&ok);
+        return ok ? QVariant(v) : QVariant();
+    }
+    case Boolean: {
+        const QString t = text.trimmed().toLower();
+        if (t == u"true" || t == u"1" || t == u"yes" || t == u"-1")
+            return true;
+        if (t == u"false" || t == u"0" || t == u"no")
+            return false;
+        return {};
+    }
+    case Float: {
+        QString t = text.trimmed();
+        t.replace(u',', u'.');
+        const double v = t.toDouble(&ok);
+        return ok ? QVariant(v) : QVariant();
+    }
+    case Decimal: {
+        const QString c = canonicalDecimal(text);
+        return c.isEmpty() ? QVariant() : QVariant(c);
+    }
+    case DateTime: {
+        const QDateTime dt = parseDate(text);
+        return dt.isValid() ? QVariant(dateText(dt)) : QVariant();
+    }
+    case Bytes:
+        return text.toUtf8();
+    case Text:
+    case Memo:
+    case RichText:
+        return text;
+    }
+    return {};
+}
+
+int compare(FieldType type, const QVariant &a, const QVariant &b)
+{
+    switch (type) {
+    case AutoNumber:
+    case Int16:
+    case Int32:
+        return threeWay(a.toLongLong(), b.toLongLong());
+    case Boolean:
+        return threeWay(int(a.toBool()), int(b.toBool()));
+    case Float:
+    case Decimal:
+        return threeWay(a.toDouble(), b.toDouble());
+    case DateTime:
+        return QString::compare(a.toString(), b.toString());
+    case Bytes:
+        return threeWay(a.toByteArray(), b.toByteArray());
+    case Text:
+    case Memo:
+    case RichText:
+        break;
+    }
+    const QString sa = a.toString();
+    const QString sb = b.toString();
+    if (sa.compare(sb, Qt::CaseInsensitive) == 0)
+        return 0;
+    return collator().compare(sa, sb);
+}
+
+int compareNullable(FieldType type, const QVariant &a, const QVariant &b)
+{
+    const bool an = a.isNull(), bn = b.isNull();
+    if (an || bn)
+        return an == bn ? 0 : (an ? -1 : 1);
+    return compare(type, a, b);
+}
+
+QString toText(FieldType type, const QVariant &value)
+{
+    if (value.isNull())
+        return {};
+    switch (type) {
+    case Boolean: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case Float: return QString::number(value.toDouble(), 'g', 15);
+    case DateTime: {
+        const QDateTime dt = toDateTime(type, value);
+        return dt.time() == QTime(0, 0) ? dt.toString(QStringLiteral("dd.MM.yyyy"))
+                                        : dt.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    }
+    default: return value.toString();
+    }
+}
+
+qint64 toInteger(FieldType type, const QVariant &value)
+{
+    if (value.isNull())
+        return 0;
+    if (type == Float || type == Decimal)
+        return qRound64(value.toDouble());
+    if (type == Text || type == Memo || type == RichText)
+        return value.toString().trimmed().toLongLong();
+    return value.toLongLong();
+}
+
+double toDouble(FieldType type, const QVariant &value)
+{
+    if (value.isNull())
+        return 0.0;
+    if (type == Text || type == Memo || type == RichText)
+        return fromText(Float, value.toString()).toDouble();
+    return value.toDouble();
+}
+
+bool toBool(FieldType type, const QVariant &value)
+{
+    if (value.isNull())
+        return false;
+    if (type == Text || type == Memo || type == RichText)
+        return fromText(Boolean, value.toString()).toBool();
+    return value.toBool();
+}
+
+QDateTime toDateTime(FieldType type, const QVariant &value)
+{
+    if (value.isNull())
+        return zeroDate();
+    Q_UNUSED(type);
+    const QDateTime dt = parseDate(value.toString());
+    return dt.isValid() ? dt : zeroDate();
+}
+
+} // namespace lynvar::fieldvalue

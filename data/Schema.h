@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QString>
+
+struct sqlite3;
+
+namespace lynvar {
+
+enum class FieldType {
+    AutoNumber, // the record number the database gives on the first post
+    Text,       // UTF-16 text of at most `width` characters
+    Memo,       // text without a set length
+    RichText,   // memo holding an RTF document
+    Float,
+    Decimal,    // 18 digits, 6 after the point; stored as canonical text, never as binary float
+    Boolean,
+    Int16,
+    Int32,
+    Bytes,
+    DateTime,   // ISO-8601 text in the database
+};
+
+struct FieldDef
+{
+    QString name;
+    FieldType type = FieldType::Text;
+    int width = 0; // characters, for Text only
+
+    bool isText() const
+    {
+        return type == FieldType::Text || type == FieldType::Memo || type == FieldType::RichText;
+    }
+    bool isNumeric() const
+    {
+        return type == FieldType::AutoNumber || type == FieldType::Float || type == FieldType::Decimal ||
+               type == FieldType::Int16 || type == FieldType::Int32 || type == FieldType::Boolean;
+    }
+};
+
+struct TableDef
+{
+    QString name;
+    QList<FieldDef> fields;
+
+    // Field names match without regard to case, as the database engine's do.
+    int indexOf(QStringView fieldName) const;
+    const FieldDef &field(QStringView fieldName) const; // throws lynvar::Error when missing
+    QString createStatement() const;
+};
+
+namespace schema {
+
+// The handbook that ships with the program.
+const QList<TableDef> &referenceTables();
+// What the user writes: fishing places, diary, methods used.
+const QList<TableDef> &recordsTables();
+// Either list, by table name; nullptr when unknown.
+const TableDef *findTable(QStringView name);
+
+// Creates every table of `tables` in an open database (throws lynvar::Error on failure).
+void create(sqlite3 *db, const QList<TableDef> &tables);
+
+} // namespace schema
+} // namespace lynvar
