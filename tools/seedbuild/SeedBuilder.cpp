@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/seedbuild/SeedBuilder.h"
+
+#include "common/Error.h"
+#include "common/rtf/Rtf.h"
+#include "data/Schema.h"
+#include "reference/TitleDerivation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <sqlite3.h>
+
+namespace lynvar {
+namespace {
+
+class Database
+{
+public:
+    explicit Database(const QString &file)
+    {
+        QFile::remove(file);
+        if (sqlite3_open(file.toUtf8().constData(), &m_db) != SQLITE_OK)
+            throw Error(QStringLiteral("Cannot create %1").arg(file));
+        exec("PRAGMA journal_mode=DELETE");
+    }
+    ~Database() { sqlite3_close(m_db); }
+    sqlite3 *handle() const { return m_db; }
+    void exec(const char *sql)
+    {
+        if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw Error(QString::fromUtf8(sqlite3_errmsg(m_db)));
+    }
+
+private:
+    sqlite3 *m_db = nullptr;
+};
+
+// Inline **bold** runs of one paragraph.
+void insertInline(QTextCursor &cursor, const QString &text, const QTextCharFormat &base)
+{
+    const QStringList parts = text.split(QStringLiteral("**"));
+    for (int i = 0; i < parts.size(); ++i) {
+        QTextCharFormat format = base;
+        if (i % 2 == 1)
+            format.setFontWeight(QFont::Bold);
+        cursor.insertText(parts[i], format);
+    }
+}
+
+QString buildRelativeName(const QString &file, int row, const QString &field)
+{
+    return QStringLiteral("%1, row %2, field %3").arg(QFileInfo(file).fileName()).arg(row + 1).arg(field);
+}
+
+} // namespace
+
+QString SeedBuilder::richTextFromParagraphs(const QStringList &paragraphs)
+{
+    QTextDocument document;
+    // The handbook's texts are set in Times New Roman, as the views that show them are.
+    document.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
+    QTextCursor cursor(&document);
+    QTextCharFormat plain;
+    plain.setFontPointSize(12);
+    for (int i = 0; i < paragraphs.size(); ++i) {
+        QString text = paragraphs[i];
+        QTextBlockFormat block;
+        block.setBottomMargin(4);
+        QTextCharFormat format = plain;
+        if (text.startsWith(QStringLiteral("## "))) {
+            text = text.mid(3);
+            format.setFontWeight(QFont::Bold);
+            format.setFontPointSize(14);
+            block.setTopMargin(6);
+        } else if (text.startsWith(QStringLiteral("- "))) {
+            text = QStringLiteral("• ") + text.mid(2);
+            block.setLeftMargin(18);
+            block.setBottomMargin(1);
+        }
+        if (i == 0)
+            cursor.setBlockFormat(block);
+        else
+            cursor.insertBlock(block, format);
+        insertInline(cursor, text, format);
+    }
+    return rtf::write(document);
+}
+
+QStringList SeedBuilder::seedFiles(const QString &table) const
+{
+    QDir dir(m_seedFolder);
+    QStringList files;
+    if (dir.exists(table + QStringLiteral(".json")))
+        files << dir.filePath(table + QStringLiteral(".json"));
+    const QStringList parts = dir.entryList({table + QStringLiteral(".*.json")}, QDir::Files, QDir::Name);
+    for (const QString &p : parts)
+        files << dir.filePath(p);
+    return files;
+}
+
+void SeedBuilder::buildReferenceDatabase(const QString &outputFile) const
+{
+    const QString temporary = outputFile + QStringLiteral(".part");
+    {
+        Database db(temporary);
+        schema::create(db.handle(), schema::referenceTables());
+        db.exec("BEGIN");
+        for (const TableDef &table : schema::referenceTables()) {
+            QSet<qint64> ids;
+            qint64 lastId = 0;
+            for (const QString &file : seedFiles(table.name)) {
+                QFile f(file);
+                if (!f.open(QIODevice::ReadOnly))
+                    throw Error(QStringLiteral("Cannot read %1").arg(file));
+                QJsonParseError parseError;
+                const QJsonDocument json = QJsonDocument::fromJson(f.readAll(), &parseError);
+                if (!json.isArray())
+                    throw Error(QStringLiteral("%1: not a JSON array (%2 at offset %3)")
+                                    .arg(file, parseError.errorString())
+                                    .arg(parseError.offset));
+                const QJsonArray rows = json.array();
+                for (int r = 0; r < rows.size(); ++r) {
+                    const QJsonObject row = rows[r].toObject();
+                    if (!row.contains(QStringLiteral("ID")) || !row.value(QStringLiteral("ID")).isDouble())
+                        throw Error(buildRelativeName(file, r, QStringLiteral("ID")) + QStringLiteral(": missing"));
+                    const qint64 id = qint64(row.value(QStringLiteral("ID")).toDouble());
+                    if (ids.contains(id) || id <= lastId)
+                        throw Error(buildRelativeName(file, r, QStringLiteral("ID")) +
+                                    QStringLiteral(": %1 is not unique and rising").arg(id));
+                    ids.insert(id);
+                    lastId = id;
+
+                    QStringList columns, marks;
+                    QList<QVariant> values;
+                    for (auto it = row.begin(); it != row.end(); ++it) {
+                        const int index = table.indexOf(it.key());
+                        if (index < 0)
+                            throw Error(buildRelativeName(file, r, it.key()) + QStringLiteral(": no such field"));
+                        const FieldDef &field = table.fields[index];
+                        const QJsonValue v = it.value();
+                        QVariant value;
+                        switch (field.type) {
+                        case FieldType::RichText: {
+                            QStringList paragraphs;
+                            if (v.isString())
+                                paragraphs << v.toString();
+                            for (const QJsonValue &p : v.toArray())
+                                paragraphs << p.toString();
+                            value = richTextFromParagraphs(paragraphs);
+                            break;
+                        }
+                        case FieldType::Memo:
+                            if (v.isArray()) {
+                                QStringList lines;
+                                for (const QJsonValue &line : v.toArray())
+                                    lines << line.toString();
+                                value = lines.join(u'\n');
+                            } else {
+                                value = v.toString();
+                            }
+                            break;
+                        case FieldType::Text:
+                            value = v.toString();
+                            if (field.width > 0 && value.toString().size() > field.width)
+                                throw Error(buildRelativeName(file, r, field.name) +
+                                            QStringLiteral(": longer than %1 characters").arg(field.width));
+                            break;
+                        case FieldType::Boolean: value = v.toBool() ? 1 : 0; break;
+                        case FieldType::Float: value = v.toDouble(); break;
+                        case FieldType::Decimal: value = QString::number(v.toDouble(), 'f', 6); break;
+                        case FieldType::AutoNumber:
+                        case FieldType::Int16:
+                        case FieldType::Int32: value = qint64(v.toDouble()); break;
+                        case FieldType::DateTime: value = v.toString(); break;
+                        case FieldType::Bytes: continue;
+                        }
+                        if (v.isNull())
+                            value = QVariant();
+                        columns << QStringLiteral("\"%1\"").arg(field.name);
+                        marks << QStringLiteral("?");
+                        values << value;
+                    }
+                    // Joke and recipe titles come from their texts, as the program makes them on every post.
+                    const QString textField = table.name == u"Anecdot"  ? QStringLiteral("Anecdot")
+                                              : table.name == u"Kuhnya" ? QStringLiteral("Recept")
+                                                                        : QString();
+                    if (!textField.isEmpty()) {
+                        for (const QString &lang : {QStringLiteral("UA"), QStringLiteral("RU")}) {
+                            const int at = columns.indexOf(QStringLiteral("\"%1%2\"").arg(textField, lang));
+                            columns << QStringLiteral("\"Name%1\"").arg(lang);
+                            marks << QStringLiteral("?");
+                            values << deriveTitleFromRichText(at >= 0 ? values[at].toString() : QString());
+                        }
+                    }
+
+                    const QByteArray sql = QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                                               .arg(table.name, columns.join(u','), marks.join(u','))
+                                               .toUtf8();
+                    sqlite3_stmt *st = nullptr;
+                    if (sqlite3_prepare_v2(db.handle(), sql.constData(), -1, &st, nullptr) != SQLITE_OK)
+                        throw Error(QStringLiteral("%1: %2").arg(file, QString::fromUtf8(sqlite3_errmsg(db.handle()))));
+                    for (int i = 0; i < values.size(); ++i) {
+                        const QVariant &v = values[i];
+                        if (v.isNull())
+                            sqlite3_bind_null(st, i + 1);
+                        else if (v.typeId() == QMetaType::Double)
+                            sqlite3_bind_double(st, i + 1, v.toDouble());
+                        else if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int)
+                            sqlite3_bind_int64(st, i + 1, v.toLongLong());
+                        else {
+                            const QByteArray text = v.toString().toUtf8();
+                            sqlite3_bind_text(st, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+                        }
+                    }
+                    const int rc = sqlite3_step(st);
+                    sqlite3_finalize(st);
+                    if (rc != SQLITE_DONE)
+                        throw Error(buildRelativeName(file, r, QStringLiteral("ID")) + QStringLiteral(": ") +
+                                    QString::fromUtf8(sqlite3_errmsg(db.handle())));
+                }
+            }
+        }
+        db.exec("COMMIT");
+    }
+    QFile::remove(outputFile);
+    if (!QFile::rename(temporary, outputFile))
+        throw Error(QStringLiteral("Cannot write %1").arg(outputFile));
+}
+
+void SeedBuilder::buildRecordsDatabase(const QString &outputFile)
+{
+    const QString temporary = outputFile + QStringLiteral(".part");
+    {
+        Database db(temporary);
+        schema::create(db.handle(), schema::recordsTables());
+    }
+    QFile::remove(outputFile);
+    if (!QFile::rename(temporary, outputFile))
+        throw Error(QStringLiteral("Cannot write %1").arg(outputFile));
+}
+
+} // namespace lynvar
