@@ -1,11 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QApplication>
-#include <QMainWindow>
+#include "app/ErrorBox.h"
+#include "app/GuardedApplication.h"
+#include "app/LynvarApplication.h"
+#include "app/QtUserDialogs.h"
+
+#include <QDir>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.show();
-    return app.exec();
+    // The program folder is the working folder at start-up, not the executable's folder.
+    const QString programFolder = QDir::currentPath();
+    lynvar::GuardedApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("LynvarBook"));
+    QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
+    lynvar::QtUserDialogs dialogs;
+    try {
+        lynvar::LynvarApplication program(programFolder, dialogs);
+        program.create();
+        app.setDialogs(&dialogs);
+        program.showMainWindow();
+        QApplication::exec();
+        app.setDialogs(nullptr);
+    } catch (...) {
+        dialogs.showError(lynvar::errorBoxText(lynvar::currentExceptionMessage(std::current_exception())));
+    }
+    return 0;
 }

@@ -4,6 +4,8 @@
 file(GLOB_RECURSE shipped RELATIVE ${SHIPPED} ${SHIPPED}/*)
 foreach(rel IN LISTS shipped)
     set(target ${PROGRAM}/${rel})
+    get_filename_component(folder ${target} DIRECTORY)
+    file(MAKE_DIRECTORY ${folder})
     if(rel MATCHES "^(data|fotoulov|copy)/" OR rel STREQUAL "options.ini")
         if(NOT EXISTS ${target})
             configure_file(${SHIPPED}/${rel} ${target} COPYONLY)

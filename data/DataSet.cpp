@@ -780,7 +780,18 @@ void DataSet::setMasterLink(DataSet *master, const QString &masterField, const Q
         return;
     setIndexFieldNames(detailField);
     connect(master, &DataSet::currentChanged, this, &DataSet::masterMoved);
-    connect(master, &DataSet::activeChanged, this, &DataSet::masterMoved);
+    // A closed master leaves the detail empty; its hook does not run for that.
+    connect(master, &DataSet::activeChanged, this, [this](bool active) {
+        if (!active && isActive()) {
+            finishEditBeforeMove();
+            m_rangeKey = QVariant();
+            rebuildView(false);
+            m_current = -1;
+            m_eof = m_bof = true;
+            Q_EMIT recordsReset();
+            Q_EMIT currentChanged();
+        }
+    });
     // A posted master record may have got its number just now, or its key changed.
     connect(master, &DataSet::recordChanged, this, [this](int row) {
         if (m_master && row == m_master->currentRow() && !m_master->isEditing() &&
