@@ -5,8 +5,6 @@
 #include "data/Connection.h"
 #include "data/FieldValue.h"
 
-#include <QCollator>
-#include <QLocale>
 
 #include <algorithm>
 #include <limits>
@@ -49,6 +47,22 @@ QVariant storedForm(FieldType type, const QVariant &value)
     if (type == FieldType::Boolean)
         return qint64(value.toBool() ? 1 : 0);
     return value;
+}
+
+// yyyy-MM-ddTHH:mm:ss as the number yyyyMMddHHmmss, which orders as the dates do.
+double dateSortNumber(const QString &iso)
+{
+    qint64 n = 0;
+    int digits = 0;
+    for (QChar c : iso) {
+        if (c.isDigit() && digits < 14) {
+            n = n * 10 + c.digitValue();
+            ++digits;
+        }
+    }
+    for (; digits < 14; ++digits)
+        n *= 10;
+    return double(n);
 }
 
 } // namespace
@@ -247,44 +261,47 @@ void DataSet::applyOrder()
 {
     if (m_order.empty())
         return; // database order: m_view is already ascending by record index
-    // Text keys are compared through collation keys made once per sort, not per comparison.
-    struct Key
+    // Keys are extracted once per sort, so a comparison is a plain number or code-unit compare.
+    struct Column
     {
-        FieldType type;
         bool descending;
-        std::vector<QCollatorSortKey> text;
-        bool isText;
-        int field;
+        bool numeric;
+        std::vector<double> numbers;
+        std::vector<QString> texts;
+        std::vector<char> nulls;
     };
-    std::vector<Key> keys;
-    static const QCollator collator = [] {
-        QCollator c{QLocale(QLocale::Ukrainian, QLocale::Ukraine)};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
+    std::vector<Column> columns;
     for (const SortKey &k : m_order) {
-        const FieldType type = m_table.fields[k.field].type;
-        Key key{type, k.descending, {}, m_table.fields[k.field].isText(), k.field};
-        if (key.isText) {
-            key.text.reserve(m_records.size());
-            for (const Record &r : m_records)
-                key.text.push_back(collator.sortKey(r.values[k.field].toString()));
+        const FieldDef &def = m_table.fields[k.field];
+        const bool isDate = def.type == FieldType::DateTime;
+        Column c{k.descending, def.isNumeric() || isDate, {}, {}, {}};
+        c.nulls.reserve(m_records.size());
+        (c.numeric ? c.numbers.reserve(m_records.size()) : c.texts.reserve(m_records.size()));
+        for (const Record &r : m_records) {
+            const QVariant &v = r.values[k.field];
+            c.nulls.push_back(v.isNull());
+            if (isDate)
+                c.numbers.push_back(v.isNull() ? 0.0 : dateSortNumber(v.toString()));
+            else if (c.numeric)
+                c.numbers.push_back(v.isNull() ? 0.0 : v.toDouble());
+            else if (def.isText())
+                c.texts.push_back(v.isNull() ? QString() : fieldvalue::textSortKey(v.toString()));
+            else
+                c.texts.push_back(v.toString());
         }
-        keys.push_back(std::move(key));
+        columns.push_back(std::move(c));
     }
     std::stable_sort(m_view.begin(), m_view.end(), [&](int a, int b) {
-        for (const Key &k : keys) {
-            const QVariant &va = m_records[a].values[k.field];
-            const QVariant &vb = m_records[b].values[k.field];
-            int c;
-            if (va.isNull() || vb.isNull())
-                c = va.isNull() == vb.isNull() ? 0 : (va.isNull() ? -1 : 1);
-            else if (k.isText)
-                c = k.text[a].compare(k.text[b]);
+        for (const Column &c : columns) {
+            int order;
+            if (c.nulls[a] || c.nulls[b])
+                order = c.nulls[a] == c.nulls[b] ? 0 : (c.nulls[a] ? -1 : 1);
+            else if (c.numeric)
+                order = c.numbers[a] < c.numbers[b] ? -1 : (c.numbers[b] < c.numbers[a] ? 1 : 0);
             else
-                c = fieldvalue::compare(k.type, va, vb);
-            if (c != 0)
-                return k.descending ? c > 0 : c < 0;
+                order = c.texts[a].compare(c.texts[b]);
+            if (order != 0)
+                return c.descending ? order > 0 : order < 0;
         }
         return false;
     });
@@ -834,9 +851,10 @@ bool DataSet::locate(const QString &fieldName, const QVariant &value, LocateOpti
             match = v.isNull();
         else if (v.isNull())
             match = false;
-        else if (def.isText() || options.partialKey)
-            match = options.partialKey ? fieldvalue::toText(def.type, v).startsWith(wanted, cs)
-                                       : fieldvalue::toText(def.type, v).compare(wanted, cs) == 0;
+        else if (def.isText())
+            match = options.partialKey ? v.toString().startsWith(wanted, cs) : v.toString().compare(wanted, cs) == 0;
+        else if (options.partialKey)
+            match = fieldvalue::toText(def.type, v).startsWith(wanted, cs);
         else
             match = !wantedValue.isNull() && fieldvalue::compare(def.type, v, wantedValue) == 0;
         if (!match)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/FieldValue.h"
 
-#include <QCollator>
-#include <QLocale>
 #include <QRegularExpression>
+
+#include <array>
 
 namespace lynvar::fieldvalue {
 namespace {
@@ -12,14 +12,22 @@ using enum FieldType;
 
 const QString IsoFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
 
-const QCollator &collator()
+// Lower-case Cyrillic letters of both languages in the order the two alphabets share.
+constexpr char16_t CyrillicOrder[] = u"абвгґдеёєжзиіїйклмнопрстуфхцчшщъыьэюя";
+constexpr char16_t CyrillicBase = 0x0400; // letters are given weights above every other character
+
+const std::array<char16_t, 0x100> &cyrillicWeights()
 {
-    static const QCollator c = [] {
-        QCollator col{QLocale(QLocale::Ukrainian, QLocale::Ukraine)};
-        col.setCaseSensitivity(Qt::CaseInsensitive);
-        return col;
+    static const std::array<char16_t, 0x100> weights = [] {
+        std::array<char16_t, 0x100> w{};
+        for (int i = 0; i < 0x100; ++i)
+            w[i] = char16_t(CyrillicBase + i); // other Cyrillic letters keep their own order
+        const int count = int(std::size(CyrillicOrder)) - 1;
+        for (int i = 0; i < count; ++i)
+            w[CyrillicOrder[i] - CyrillicBase] = char16_t(0xE000 + i);
+        return w;
     }();
-    return c;
+    return weights;
 }
 
 QString dateText(const QDateTime &dt)
@@ -185,11 +193,19 @@ int compare(FieldType type, const QVariant &a, const QVariant &b)
     case RichText:
         break;
     }
-    const QString sa = a.toString();
-    const QString sb = b.toString();
-    if (sa.compare(sb, Qt::CaseInsensitive) == 0)
-        return 0;
-    return collator().compare(sa, sb);
+    return textSortKey(a.toString()).compare(textSortKey(b.toString()));
+}
+
+QString textSortKey(const QString &text)
+{
+    const auto &weights = cyrillicWeights();
+    QString key = text.toLower();
+    for (QChar &c : key) {
+        const char16_t u = c.unicode();
+        if (u >= CyrillicBase && u < CyrillicBase + 0x100)
+            c = QChar(weights[u - CyrillicBase]);
+    }
+    return key;
 }
 
 int compareNullable(FieldType type, const QVariant &a, const QVariant &b)

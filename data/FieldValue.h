@@ -20,7 +20,11 @@ QVariant normalise(FieldType type, const QVariant &value);
 // Parses text typed by a user or written in a filter; null when it is not a value of that type.
 QVariant fromText(FieldType type, const QString &text);
 
-// Orders two non-null values of one field; text without regard to case, in Ukrainian collation.
+// A key whose plain code-unit order is the order of texts: without regard to case, Ukrainian and
+// Russian letters in alphabet order (г ґ, е ё є, и і ї й, щ ъ ы ь э ю я).
+QString textSortKey(const QString &text);
+
+// Orders two non-null values of one field; text by its sort key.
 int compare(FieldType type, const QVariant &a, const QVariant &b);
 // Nulls first, as the database orders them.
 int compareNullable(FieldType type, const QVariant &a, const QVariant &b);

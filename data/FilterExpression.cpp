@@ -15,6 +15,7 @@ struct FilterExpression::Node
     // Compare
     int field = -1;
     FieldType type = FieldType::Text;
+    bool isText = false;
     QString op;
     QVariant literal;
     QRegularExpression like;
@@ -38,6 +39,8 @@ struct FilterExpression::Node
         }
         if (op == u"LIKE")
             return like.match(value.toString()).hasMatch();
+        if (isText && (op == u"=" || op == u"<>")) // the common case, without building sort keys
+            return (value.toString().compare(literal.toString(), Qt::CaseInsensitive) == 0) == (op == u"=");
         const int c = fieldvalue::compare(type, value, literal);
         if (op == u"=")
             return c == 0;
@@ -222,6 +225,7 @@ private:
         if (node->field < 0)
             fail(QStringLiteral("field '%1' not found").arg(name));
         node->type = m_table.fields[node->field].type;
+        node->isText = m_table.fields[node->field].isText();
         node->op = comparisonOperator();
         const QVariant value = literal();
         node->literal = value.isNull() ? QVariant() : fieldvalue::fromText(node->type, value.toString());
