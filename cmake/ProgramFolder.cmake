@@ -1,3 +1,14 @@
+# The map library, from Debian's package, with its licence beside it.
+set(LEAFLET_DIR /usr/share/javascript/leaflet)
+add_custom_target(shipped_web
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${LYNVAR_SHIPPED_DIR}/web/leaflet/images
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${LEAFLET_DIR}/leaflet.js ${LEAFLET_DIR}/leaflet.css
+            ${LYNVAR_SHIPPED_DIR}/web/leaflet/
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${LEAFLET_DIR}/images ${LYNVAR_SHIPPED_DIR}/web/leaflet/images
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different /usr/share/doc/libjs-leaflet/copyright
+            ${LYNVAR_SHIPPED_DIR}/web/leaflet/LICENSE
+    COMMENT "Copying the map library")
+
 # shipped/: what ships with the program, pristine. LynvarBook/: the program folder the program runs in,
 # laid out from shipped/ without ever replacing a user's data/, fotoulov/, copy/ or options.ini.
 add_custom_target(shipped_files ALL
