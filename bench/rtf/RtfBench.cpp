@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -18,16 +17,21 @@ constexpr qsizetype kTargetRtfSize = 1'000'000;
 void addParagraphs(QTextCursor &cursor, QRandomGenerator &random, int count)
 {
     static const QStringList words = {
-        QStringLiteral("щука"),     QStringLiteral("окунь"),   QStringLiteral("лящ"),     QStringLiteral("плітка"),
-        QStringLiteral("короп"),    QStringLiteral("вудка"),   QStringLiteral("гачок"),   QStringLiteral("наживка"),
-        QStringLiteral("річка"),    QStringLiteral("озеро"),   QStringLiteral("берег"),   QStringLiteral("світанок"),
-        QStringLiteral("клює"),     QStringLiteral("тримається"), QStringLiteral("біля"), QStringLiteral("коряг"),
-        QStringLiteral("ловля"),    QStringLiteral("весь"),    QStringLiteral("рік"),     QStringLiteral("мормишка"),
-        QStringLiteral("волосінь"), QStringLiteral("поплавок"), QStringLiteral("ёрш"),    QStringLiteral("«вузол»"),
-        QStringLiteral("Palomar"),  QStringLiteral("2,5"),     QStringLiteral("кг"),      QStringLiteral("—"),
+        QStringLiteral("щука"),     QStringLiteral("окунь"),      QStringLiteral("лящ"),
+        QStringLiteral("плітка"),   QStringLiteral("короп"),      QStringLiteral("вудка"),
+        QStringLiteral("гачок"),    QStringLiteral("наживка"),    QStringLiteral("річка"),
+        QStringLiteral("озеро"),    QStringLiteral("берег"),      QStringLiteral("світанок"),
+        QStringLiteral("клює"),     QStringLiteral("тримається"), QStringLiteral("біля"),
+        QStringLiteral("коряг"),    QStringLiteral("ловля"),      QStringLiteral("весь"),
+        QStringLiteral("рік"),      QStringLiteral("мормишка"),   QStringLiteral("волосінь"),
+        QStringLiteral("поплавок"), QStringLiteral("ёрш"),        QStringLiteral("«вузол»"),
+        QStringLiteral("Palomar"),  QStringLiteral("2,5"),        QStringLiteral("кг"),
+        QStringLiteral("—"),
     };
-    static const QColor colours[] = {QColor(0, 0, 128), QColor(200, 0, 0), QColor(0, 120, 0), QColor(90, 90, 90)};
-    static const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignJustify, Qt::AlignRight};
+    static const QColor colours[] = {QColor(0, 0, 128), QColor(200, 0, 0), QColor(0, 120, 0),
+                                     QColor(90, 90, 90)};
+    static const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignJustify,
+                                               Qt::AlignRight};
     for (int p = 0; p < count; ++p) {
         QTextBlockFormat block;
         block.setAlignment(alignments[random.bounded(4)]);
@@ -46,7 +50,8 @@ void addParagraphs(QTextCursor &cursor, QRandomGenerator &random, int count)
                 format.setForeground(colours[random.bounded(4)]);
             if (random.bounded(12) == 0)
                 format.setBackground(QColor(255, 255, 0));
-            format.setFontFamilies({random.bounded(5) == 0 ? QStringLiteral("Tahoma") : QStringLiteral("Times New Roman")});
+            format.setFontFamilies(
+                {random.bounded(5) == 0 ? QStringLiteral("Tahoma") : QStringLiteral("Times New Roman")});
             QString text;
             for (int w = random.bounded(3, 15); w > 0; --w)
                 text += words.at(random.bounded(int(words.size()))) + u' ';

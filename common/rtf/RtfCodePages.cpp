@@ -12,12 +12,18 @@ QStringDecoder makeDecoder(int codePage)
 {
     const auto named = [](const char *name) { return QStringDecoder(name, QStringDecoder::Flag::Stateless); };
     switch (codePage) {
-    case 10000: return named("macintosh");
-    case 10007: return named("x-mac-cyrillic");
-    case 20866: return named("KOI8-R");
-    case 21866: return named("KOI8-U");
-    case 65001: return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    default: break;
+    case 10000:
+        return named("macintosh");
+    case 10007:
+        return named("x-mac-cyrillic");
+    case 20866:
+        return named("KOI8-R");
+    case 21866:
+        return named("KOI8-U");
+    case 65001:
+        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    default:
+        break;
     }
     if (codePage >= 28591 && codePage <= 28606)
         return named(QByteArray("ISO-8859-" + QByteArray::number(codePage - 28590)).constData());
@@ -34,26 +40,46 @@ QStringDecoder makeDecoder(int codePage)
 int codePageForCharset(int charset)
 {
     switch (charset) {
-    case 0: return 1252;
-    case 2: return 1252; // symbol fonts: the bytes are glyph numbers
-    case 77: return 10000;
-    case 128: return 932;
-    case 129: return 949;
-    case 130: return 1361;
-    case 134: return 936;
-    case 136: return 950;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 163: return 1258;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 204: return 1251;
-    case 222: return 874;
-    case 238: return 1250;
-    case 254: return 437;
-    case 255: return 850;
-    default: return 0;
+    case 0:
+        return 1252;
+    case 2:
+        return 1252; // symbol fonts: the bytes are glyph numbers
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 130:
+        return 1361;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    case 254:
+        return 437;
+    case 255:
+        return 850;
+    default:
+        return 0;
     }
 }
 
@@ -63,7 +89,14 @@ CodePageDecoder::~CodePageDecoder() = default;
 bool CodePageDecoder::isMultiByte(int codePage)
 {
     switch (codePage) {
-    case 932: case 936: case 949: case 950: case 1361: case 20932: case 54936: case 65001:
+    case 932:
+    case 936:
+    case 949:
+    case 950:
+    case 1361:
+    case 20932:
+    case 54936:
+    case 65001:
         return true;
     default:
         return false;

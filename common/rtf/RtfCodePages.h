@@ -4,7 +4,6 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringDecoder>
-
 #include <array>
 #include <memory>
 #include <unordered_map>

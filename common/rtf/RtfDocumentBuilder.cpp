@@ -89,10 +89,17 @@ QTextBlockFormat RtfDocumentBuilder::blockFormat(const ParaState &para)
 {
     QTextBlockFormat format;
     switch (para.alignment) {
-    case Alignment::Left: break;
-    case Alignment::Centre: format.setAlignment(Qt::AlignHCenter); break;
-    case Alignment::Right: format.setAlignment(Qt::AlignRight); break;
-    case Alignment::Justify: format.setAlignment(Qt::AlignJustify); break;
+    case Alignment::Left:
+        break;
+    case Alignment::Centre:
+        format.setAlignment(Qt::AlignHCenter);
+        break;
+    case Alignment::Right:
+        format.setAlignment(Qt::AlignRight);
+        break;
+    case Alignment::Justify:
+        format.setAlignment(Qt::AlignJustify);
+        break;
     }
     if (para.leftIndent != 0)
         format.setLeftMargin(para.leftIndent / kTwipsPerPixel);

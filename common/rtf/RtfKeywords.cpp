@@ -12,7 +12,9 @@ using Table = std::unordered_map<std::u16string_view, KeywordInfo>;
 Table makeTable()
 {
     Table t;
-    const auto add = [&t](std::u16string_view name, Keyword keyword) { t.emplace(name, KeywordInfo{keyword}); };
+    const auto add = [&t](std::u16string_view name, Keyword keyword) {
+        t.emplace(name, KeywordInfo{keyword});
+    };
     const auto character = [&t](std::u16string_view name, char16_t c) {
         t.emplace(name, KeywordInfo{Keyword::Character, c});
     };
@@ -29,16 +31,21 @@ Table makeTable()
     // Groups whose content is not body text: document data, page furniture, pictures, objects,
     // field instructions (the field's result is read), and the tables we have no use for.
     for (std::u16string_view name :
-         {u"stylesheet", u"info", u"header", u"headerl", u"headerr", u"headerf", u"footer", u"footerl",
-          u"footerr", u"footerf", u"footnote", u"annotation", u"pict", u"object", u"objdata", u"fldinst",
-          u"filetbl", u"revtbl", u"listtable", u"listoverridetable", u"rsidtbl", u"generator", u"xmlnstbl",
-          u"themedata", u"colorschememapping", u"datastore", u"latentstyles", u"pgdsctbl", u"nonshppict",
-          u"shp", u"shpinst", u"shppict", u"bkmkstart", u"bkmkend", u"xe", u"tc", u"txe", u"pn", u"ftnsep",
-          u"ftnsepc", u"aftnsep", u"aftnsepc", u"author", u"operator", u"title", u"subject", u"keywords",
-          u"comment", u"doccomm", u"company", u"manager", u"category", u"creatim", u"revtim", u"printim",
-          u"buptim", u"atnid", u"atnauthor", u"atndate", u"atnref", u"atnicn", u"atrfstart", u"atrfend",
-          u"blipuid", u"mmathPr", u"passwordhash", u"userprops", u"docvar", u"template", u"hlinkbase",
-          u"panose", u"falt"})
+         {u"stylesheet",   u"info",         u"header",    u"headerl",    u"headerr",
+          u"headerf",      u"footer",       u"footerl",   u"footerr",    u"footerf",
+          u"footnote",     u"annotation",   u"pict",      u"object",     u"objdata",
+          u"fldinst",      u"filetbl",      u"revtbl",    u"listtable",  u"listoverridetable",
+          u"rsidtbl",      u"generator",    u"xmlnstbl",  u"themedata",  u"colorschememapping",
+          u"datastore",    u"latentstyles", u"pgdsctbl",  u"nonshppict", u"shp",
+          u"shpinst",      u"shppict",      u"bkmkstart", u"bkmkend",    u"xe",
+          u"tc",           u"txe",          u"pn",        u"ftnsep",     u"ftnsepc",
+          u"aftnsep",      u"aftnsepc",     u"author",    u"operator",   u"title",
+          u"subject",      u"keywords",     u"comment",   u"doccomm",    u"company",
+          u"manager",      u"category",     u"creatim",   u"revtim",     u"printim",
+          u"buptim",       u"atnid",        u"atnauthor", u"atndate",    u"atnref",
+          u"atnicn",       u"atrfstart",    u"atrfend",   u"blipuid",    u"mmathPr",
+          u"passwordhash", u"userprops",    u"docvar",    u"template",   u"hlinkbase",
+          u"panose",       u"falt"})
         add(name, Keyword::SkippedDestination);
 
     add(u"f", Keyword::Font);
@@ -92,8 +99,8 @@ Table makeTable()
     add(u"i", Keyword::Italic);
     // Every underline style is shown as a plain underline.
     for (std::u16string_view name :
-         {u"ul", u"uld", u"uldash", u"uldashd", u"uldashdd", u"uldb", u"ulhwave", u"ulldash", u"ulth", u"ulthd",
-          u"ulthdash", u"ulthdashd", u"ulthdashdd", u"ulthldash", u"ululdbwave", u"ulw", u"ulwave"})
+         {u"ul", u"uld", u"uldash", u"uldashd", u"uldashdd", u"uldb", u"ulhwave", u"ulldash", u"ulth",
+          u"ulthd", u"ulthdash", u"ulthdashd", u"ulthdashdd", u"ulthldash", u"ululdbwave", u"ulw", u"ulwave"})
         add(name, Keyword::Underline);
     add(u"ulnone", Keyword::UnderlineNone);
     add(u"strike", Keyword::Strike);

@@ -6,23 +6,59 @@
 namespace lynvar::rtf {
 
 // The control words the reader acts on. Everything else is ignored.
-enum class Keyword {
+enum class Keyword
+{
     Unknown,
     // Document
-    Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont,
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    AnsiCodePage,
+    DefaultFont,
     // Destinations
-    FontTable, ColourTable, SkippedDestination,
+    FontTable,
+    ColourTable,
+    SkippedDestination,
     // Font and colour tables
-    Font, FontCharset, FontCodePage, Red, Green, Blue,
+    Font,
+    FontCharset,
+    FontCodePage,
+    Red,
+    Green,
+    Blue,
     // Unicode
-    UnicodeSkip, Unicode,
+    UnicodeSkip,
+    Unicode,
     // Breaks and special characters
-    Par, Line, Tab, Cell, Row, Section, Character,
+    Par,
+    Line,
+    Tab,
+    Cell,
+    Row,
+    Section,
+    Character,
     // Paragraph
-    ParagraphDefault, AlignLeft, AlignCentre, AlignRight, AlignJustify,
-    LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter,
+    ParagraphDefault,
+    AlignLeft,
+    AlignCentre,
+    AlignRight,
+    AlignJustify,
+    LeftIndent,
+    RightIndent,
+    FirstIndent,
+    SpaceBefore,
+    SpaceAfter,
     // Character
-    Plain, Bold, Italic, Underline, UnderlineNone, Strike, FontSize, Foreground, Background,
+    Plain,
+    Bold,
+    Italic,
+    Underline,
+    UnderlineNone,
+    Strike,
+    FontSize,
+    Foreground,
+    Background,
 };
 
 struct KeywordInfo

@@ -7,7 +7,8 @@ namespace lynvar::rtf {
 
 struct RtfToken
 {
-    enum Kind : quint8 {
+    enum Kind : quint8
+    {
         End,
         GroupOpen,
         GroupClose,

@@ -13,7 +13,7 @@
 // The destination says where the group's text goes: the body (to the sink), the font table or the
 // colour table. Groups whose text goes nowhere (\*-groups, \pict, \info, headers, ...) are not
 // pushed at all: the group is popped at once and m_skipDepth counts braces until it closes, so a
-// skipped group costs no memory however deep it nests. The same counter takes over below
+// skipped group costs no memory however deep it nests. The same counter takes over beyond
 // kMaxDepth open groups, which bounds the stack for any input.
 //
 // Two things cut across tokens:
@@ -84,25 +84,29 @@ bool RtfReader::handle(const RtfToken &token)
         break;
     }
 
-    if (consumeFallback(token))
+    if (consumeFallback())
         return true;
     switch (token.kind) {
-    case RtfToken::Word: word(token); break;
-    case RtfToken::Symbol: symbol(token.symbol); break;
-    case RtfToken::Hex: byte(token.byte); break;
-    default: break; // \bin data is never text
+    case RtfToken::Word:
+        word(token);
+        break;
+    case RtfToken::Symbol:
+        symbol(token.symbol);
+        break;
+    case RtfToken::Hex:
+        byte(token.byte);
+        break;
+    default:
+        break; // \bin data is never text
     }
     return true;
 }
 
-bool RtfReader::consumeFallback(const RtfToken &token)
+bool RtfReader::consumeFallback()
 {
     if (m_fallbackLeft == 0)
         return false;
     --m_fallbackLeft;
-    // A byte of the fallback must not join the bytes before the \u.
-    if (token.kind == RtfToken::Hex)
-        flushBytes();
     return true;
 }
 
@@ -195,9 +199,15 @@ void RtfReader::word(const RtfToken &token)
         break;
     }
     switch (m_state.destination) {
-    case Destination::Body: bodyWord(info, token); break;
-    case Destination::FontTable: fontTableWord(info, token); break;
-    case Destination::ColourTable: colourTableWord(info, token); break;
+    case Destination::Body:
+        bodyWord(info, token);
+        break;
+    case Destination::FontTable:
+        fontTableWord(info, token);
+        break;
+    case Destination::ColourTable:
+        colourTableWord(info, token);
+        break;
     }
 }
 
@@ -225,23 +235,55 @@ void RtfReader::bodyWord(const KeywordInfo &info, const RtfToken &token)
         character(QStringView(&info.character, 1));
         break;
 
-    case Keyword::ParagraphDefault: para = ParaState{}; break;
-    case Keyword::AlignLeft: para.alignment = Alignment::Left; break;
-    case Keyword::AlignCentre: para.alignment = Alignment::Centre; break;
-    case Keyword::AlignRight: para.alignment = Alignment::Right; break;
-    case Keyword::AlignJustify: para.alignment = Alignment::Justify; break;
-    case Keyword::LeftIndent: para.leftIndent = twips(token, -kMaxTwips); break;
-    case Keyword::RightIndent: para.rightIndent = twips(token, -kMaxTwips); break;
-    case Keyword::FirstIndent: para.firstIndent = twips(token, -kMaxTwips); break;
-    case Keyword::SpaceBefore: para.spaceBefore = twips(token, 0); break;
-    case Keyword::SpaceAfter: para.spaceAfter = twips(token, 0); break;
+    case Keyword::ParagraphDefault:
+        para = ParaState{};
+        break;
+    case Keyword::AlignLeft:
+        para.alignment = Alignment::Left;
+        break;
+    case Keyword::AlignCentre:
+        para.alignment = Alignment::Centre;
+        break;
+    case Keyword::AlignRight:
+        para.alignment = Alignment::Right;
+        break;
+    case Keyword::AlignJustify:
+        para.alignment = Alignment::Justify;
+        break;
+    case Keyword::LeftIndent:
+        para.leftIndent = twips(token, -kMaxTwips);
+        break;
+    case Keyword::RightIndent:
+        para.rightIndent = twips(token, -kMaxTwips);
+        break;
+    case Keyword::FirstIndent:
+        para.firstIndent = twips(token, -kMaxTwips);
+        break;
+    case Keyword::SpaceBefore:
+        para.spaceBefore = twips(token, 0);
+        break;
+    case Keyword::SpaceAfter:
+        para.spaceAfter = twips(token, 0);
+        break;
 
-    case Keyword::Plain: chr = CharState{}; break;
-    case Keyword::Bold: chr.bold = on; break;
-    case Keyword::Italic: chr.italic = on; break;
-    case Keyword::Underline: chr.underline = on; break;
-    case Keyword::UnderlineNone: chr.underline = false; break;
-    case Keyword::Strike: chr.strike = on; break;
+    case Keyword::Plain:
+        chr = CharState{};
+        break;
+    case Keyword::Bold:
+        chr.bold = on;
+        break;
+    case Keyword::Italic:
+        chr.italic = on;
+        break;
+    case Keyword::Underline:
+        chr.underline = on;
+        break;
+    case Keyword::UnderlineNone:
+        chr.underline = false;
+        break;
+    case Keyword::Strike:
+        chr.strike = on;
+        break;
     case Keyword::FontSize:
         chr.halfPoints = token.hasParam && token.param > 0
                              ? std::clamp(token.param, kMinHalfPoints, kMaxHalfPoints)
@@ -251,9 +293,14 @@ void RtfReader::bodyWord(const KeywordInfo &info, const RtfToken &token)
         if (token.hasParam)
             chr.font = token.param;
         break;
-    case Keyword::Foreground: chr.foreground = token.hasParam ? std::max(token.param, -1) : 0; break;
-    case Keyword::Background: chr.background = token.hasParam ? std::max(token.param, -1) : 0; break;
-    default: break;
+    case Keyword::Foreground:
+        chr.foreground = token.hasParam ? std::max(token.param, -1) : 0;
+        break;
+    case Keyword::Background:
+        chr.background = token.hasParam ? std::max(token.param, -1) : 0;
+        break;
+    default:
+        break;
     }
 }
 
@@ -280,10 +327,17 @@ void RtfReader::colourTableWord(const KeywordInfo &info, const RtfToken &token)
 {
     const int value = std::clamp(token.param, 0, 255);
     switch (info.keyword) {
-    case Keyword::Red: m_colour.red = value; break;
-    case Keyword::Green: m_colour.green = value; break;
-    case Keyword::Blue: m_colour.blue = value; break;
-    default: return;
+    case Keyword::Red:
+        m_colour.red = value;
+        break;
+    case Keyword::Green:
+        m_colour.green = value;
+        break;
+    case Keyword::Blue:
+        m_colour.blue = value;
+        break;
+    default:
+        return;
     }
     m_colour.set = true;
 }
@@ -380,9 +434,15 @@ void RtfReader::flushBytes()
 void RtfReader::character(QStringView text)
 {
     switch (m_state.destination) {
-    case Destination::Body: bodyText(text); break;
-    case Destination::FontTable: fontTableText(text); break;
-    case Destination::ColourTable: colourTableText(text); break;
+    case Destination::Body:
+        bodyText(text);
+        break;
+    case Destination::FontTable:
+        fontTableText(text);
+        break;
+    case Destination::ColourTable:
+        colourTableText(text);
+        break;
     }
 }
 
@@ -405,7 +465,8 @@ void RtfReader::fontTableText(QStringView text)
     for (QChar c : text) {
         if (c == u';')
             commitFont();
-        else if (m_font.index >= 0 && !isDroppedCharacter(c.unicode()) && c != u'\t' && m_font.name.size() < kMaxFontName)
+        else if (m_font.index >= 0 && !isDroppedCharacter(c.unicode()) && c != u'\t' &&
+                 m_font.name.size() < kMaxFontName)
             m_font.name.append(c);
     }
 }

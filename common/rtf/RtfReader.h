@@ -9,7 +9,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <vector>
 
 namespace lynvar::rtf {
@@ -28,7 +27,12 @@ public:
     void read(QStringView rtf);
 
 private:
-    enum class Destination : quint8 { Body, FontTable, ColourTable };
+    enum class Destination : quint8
+    {
+        Body,
+        FontTable,
+        ColourTable
+    };
 
     struct GroupState
     {
@@ -43,7 +47,7 @@ private:
     void openGroup();
     [[nodiscard]] bool closeGroup();
     void skipCurrentGroup();
-    [[nodiscard]] bool consumeFallback(const RtfToken &token);
+    [[nodiscard]] bool consumeFallback(); // true: the token was part of a \u fallback
 
     void word(const RtfToken &token);
     void bodyWord(const KeywordInfo &info, const RtfToken &token);

@@ -21,7 +21,13 @@ struct CharState
     friend bool operator==(const CharState &, const CharState &) = default;
 };
 
-enum class Alignment : quint8 { Left, Centre, Right, Justify };
+enum class Alignment : quint8
+{
+    Left,
+    Centre,
+    Right,
+    Justify
+};
 
 // Paragraph properties; lengths in twips (1/1440 inch), as RTF writes them.
 struct ParaState

@@ -6,7 +6,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
-
 #include <algorithm>
 
 namespace lynvar::rtf {
@@ -81,8 +80,7 @@ int toTwips(qreal pixels)
 } // namespace
 
 RtfWriter::RtfWriter(const QTextDocument &document)
-    : m_document(document),
-      m_defaultFamily(document.defaultFont().family()),
+    : m_document(document), m_defaultFamily(document.defaultFont().family()),
       m_defaultPointSize(pointSize(document.defaultFont()))
 {
     // Font 0 is the default font; colour 0 is "automatic".
@@ -152,10 +150,17 @@ void RtfWriter::writeParagraph(const QTextBlock &block)
     const QTextBlockFormat format = block.blockFormat();
     writeWord("pard");
     switch (format.alignment() & Qt::AlignHorizontal_Mask) {
-    case Qt::AlignHCenter: writeWord("qc"); break;
-    case Qt::AlignRight: writeWord("qr"); break;
-    case Qt::AlignJustify: writeWord("qj"); break;
-    default: break;
+    case Qt::AlignHCenter:
+        writeWord("qc");
+        break;
+    case Qt::AlignRight:
+        writeWord("qr");
+        break;
+    case Qt::AlignJustify:
+        writeWord("qj");
+        break;
+    default:
+        break;
     }
     const qreal left = format.leftMargin() + format.indent() * m_document.indentWidth();
     const std::pair<const char *, qreal> lengths[] = {
@@ -218,7 +223,8 @@ CharState RtfWriter::charState(const QTextCharFormat &format)
     qreal points = m_defaultPointSize;
     if (format.hasProperty(QTextFormat::FontPointSize) && format.fontPointSize() > 0)
         points = format.fontPointSize();
-    else if (format.hasProperty(QTextFormat::FontPixelSize) && format.intProperty(QTextFormat::FontPixelSize) > 0)
+    else if (format.hasProperty(QTextFormat::FontPixelSize) &&
+             format.intProperty(QTextFormat::FontPixelSize) > 0)
         points = format.intProperty(QTextFormat::FontPixelSize) * 0.75;
     state.halfPoints = std::clamp(qRound(points * 2), kMinHalfPoints, kMaxHalfPoints);
 
@@ -226,8 +232,10 @@ CharState RtfWriter::charState(const QTextCharFormat &format)
     state.italic = format.fontItalic();
     state.underline = format.fontUnderline();
     state.strike = format.fontStrikeOut();
-    state.foreground = format.foreground().style() == Qt::NoBrush ? 0 : colourIndex(format.foreground().color());
-    state.background = format.background().style() == Qt::NoBrush ? 0 : colourIndex(format.background().color());
+    state.foreground =
+        format.foreground().style() == Qt::NoBrush ? 0 : colourIndex(format.foreground().color());
+    state.background =
+        format.background().style() == Qt::NoBrush ? 0 : colourIndex(format.background().color());
     return state;
 }
 

@@ -37,9 +37,9 @@ struct Run
 
     bool sameFormat(const Run &o) const
     {
-        return family == o.family && qFuzzyCompare(points, o.points) && bold == o.bold && italic == o.italic &&
-               underline == o.underline && strike == o.strike && foreground == o.foreground &&
-               background == o.background;
+        return family == o.family && qFuzzyCompare(points, o.points) && bold == o.bold &&
+               italic == o.italic && underline == o.underline && strike == o.strike &&
+               foreground == o.foreground && background == o.background;
     }
     bool operator==(const Run &o) const { return text == o.text && sameFormat(o); }
 };
@@ -51,7 +51,7 @@ inline Run runOf(const QTextDocument &doc, const QTextCharFormat &format, const 
     const QStringList families = format.fontFamilies().toStringList();
     run.family = families.isEmpty() ? doc.defaultFont().family() : families.constFirst();
     run.points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize()
-                                                                 : doc.defaultFont().pointSizeF();
+                                                                : doc.defaultFont().pointSizeF();
     run.bold = format.fontWeight() >= QFont::DemiBold;
     run.italic = format.fontItalic();
     run.underline = format.fontUnderline();

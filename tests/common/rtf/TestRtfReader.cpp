@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RtfTestSupport.h"
-
 #include "common/rtf/Rtf.h"
 
 #include <QRegularExpression>
@@ -20,10 +19,11 @@ QString read(const QString &rtf)
 // Wraps body markup in a document header with a Western and a Cyrillic font and three colours.
 QString rtfDoc(const QString &body, const QString &codePage = QStringLiteral("1252"))
 {
-    return QStringLiteral("{\\rtf1\\ansi\\ansicpg%1\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
-                          "{\\f1\\froman\\fcharset204 Times New Roman;}}"
-                          "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green128\\blue0;\\red0\\green0\\blue255;}"
-                          "\\pard %2}")
+    return QStringLiteral(
+               "{\\rtf1\\ansi\\ansicpg%1\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+               "{\\f1\\froman\\fcharset204 Times New Roman;}}"
+               "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green128\\blue0;\\red0\\green0\\blue255;}"
+               "\\pard %2}")
         .arg(codePage, body);
 }
 
@@ -173,28 +173,33 @@ void TestRtfReader::codePages_data()
     QTest::newRow("ansicpg1251, no font table")
         << QStringLiteral("{\\rtf1\\ansi\\ansicpg1251 \\'d9\\'f3\\'ea\\'e0 \\'b2\\'b3\\'af\\'bf\\'aa\\'ba}")
         << QStringLiteral("Щука ІіЇїЄє");
-    QTest::newRow("fcharset204 under cp1252") << rtfDoc(QStringLiteral("\\f1 \\'d9\\'f3\\'ea\\'e0"))
-                                              << QStringLiteral("Щука");
+    QTest::newRow("fcharset204 under cp1252")
+        << rtfDoc(QStringLiteral("\\f1 \\'d9\\'f3\\'ea\\'e0")) << QStringLiteral("Щука");
     QTest::newRow("font switch changes code page")
         << rtfDoc(QStringLiteral("\\f0\\'c9 {\\f1\\'c9 }\\'c9")) << QStringLiteral("É Й É");
     QTest::newRow("ansicpg1251 with default-charset font")
         << QStringLiteral("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset1 Arial;}}\\f0 \\'c9}")
         << QStringLiteral("Й");
-    QTest::newRow("cpg in font table") << QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0\\cpg1251 X;}}\\f0\\'c9}")
-                                       << QStringLiteral("Й");
-    QTest::newRow("cp1250") << QStringLiteral("{\\rtf1\\ansi\\ansicpg1250 \\'9a\\'e8}") << QStringLiteral("šč");
-    QTest::newRow("cp1252 euro") << QStringLiteral("{\\rtf1\\ansi\\ansicpg1252 \\'80}") << QStringLiteral("€");
-    QTest::newRow("greek charset") << QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset161 X;}}\\f0\\'e1}")
+    QTest::newRow("cpg in font table")
+        << QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0\\cpg1251 X;}}\\f0\\'c9}") << QStringLiteral("Й");
+    QTest::newRow("cp1250") << QStringLiteral("{\\rtf1\\ansi\\ansicpg1250 \\'9a\\'e8}")
+                            << QStringLiteral("šč");
+    QTest::newRow("cp1252 euro") << QStringLiteral("{\\rtf1\\ansi\\ansicpg1252 \\'80}")
+                                 << QStringLiteral("€");
+    QTest::newRow("greek charset") << QStringLiteral(
+                                          "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset161 X;}}\\f0\\'e1}")
                                    << QStringLiteral("α");
     QTest::newRow("pc is cp437") << QStringLiteral("{\\rtf1\\pc \\'82}") << QStringLiteral("é");
-    QTest::newRow("unknown code page is Latin-1") << QStringLiteral("{\\rtf1\\ansi\\ansicpg99999 \\'e9}")
-                                                  << QStringLiteral("é");
-    QTest::newRow("shift-jis pair") << QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'82\\'a0}")
-                                    << QStringLiteral("あ");
+    QTest::newRow("unknown code page is Latin-1")
+        << QStringLiteral("{\\rtf1\\ansi\\ansicpg99999 \\'e9}") << QStringLiteral("é");
+    QTest::newRow("shift-jis pair")
+        << QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'82\\'a0}")
+        << QStringLiteral("あ");
     QTest::newRow("shift-jis literal trail byte")
-        << QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'83A}") << QStringLiteral("ア");
-    QTest::newRow("hex digits in either case") << QStringLiteral("{\\rtf1\\ansi\\ansicpg1251 \\'C9\\'e9}")
-                                               << QStringLiteral("Йй");
+        << QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'83A}")
+        << QStringLiteral("ア");
+    QTest::newRow("hex digits in either case")
+        << QStringLiteral("{\\rtf1\\ansi\\ansicpg1251 \\'C9\\'e9}") << QStringLiteral("Йй");
 }
 
 void TestRtfReader::codePages()
@@ -207,13 +212,15 @@ void TestRtfReader::codePages()
 void TestRtfReader::fontTable()
 {
     QTextDocument doc;
-    readInto(doc, QStringLiteral("{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\fcharset204 \\'d8\\'f0\\'e8\\'f4\\'f2;}"
-                                 "{\\f1\\fnil{\\*\\panose 0202}{\\*\\falt Other}Courier New;}\\f7 Bare;\\f8\\fcharset0 Open}"
-                                 "a\\f0 b\\f7 c\\f8 d\\f9 e}"));
+    readInto(doc,
+             QStringLiteral(
+                 "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\fcharset204 \\'d8\\'f0\\'e8\\'f4\\'f2;}"
+                 "{\\f1\\fnil{\\*\\panose 0202}{\\*\\falt Other}Courier New;}\\f7 Bare;\\f8\\fcharset0 Open}"
+                 "a\\f0 b\\f7 c\\f8 d\\f9 e}"));
     QCOMPARE(runWith(doc, QStringLiteral("a")).family, QStringLiteral("Courier New"));
     QCOMPARE(runWith(doc, QStringLiteral("b")).family, QStringLiteral("Шрифт"));
     QCOMPARE(runWith(doc, QStringLiteral("c")).family, QStringLiteral("Bare"));
-    QCOMPARE(runWith(doc, QStringLiteral("d")).family, QStringLiteral("Open")); // no ';' before the brace
+    QCOMPARE(runWith(doc, QStringLiteral("d")).family, QStringLiteral("Open"));     // no ';' before the brace
     QCOMPARE(runWith(doc, QStringLiteral("e")).family, doc.defaultFont().family()); // not in the table
 }
 
@@ -232,8 +239,10 @@ void TestRtfReader::unicodeFallbacks_data()
     QTest::newRow("brace ends the fallback") << QStringLiteral("{\\uc3\\u1071?}x") << QStringLiteral("Яx");
     QTest::newRow("negative") << QStringLiteral("\\u-3913?") << QString(QChar(0xF0B7));
     QTest::newRow("surrogate pair") << QStringLiteral("\\u-10179?\\u-8704?") << QStringLiteral("😀");
-    QTest::newRow("run of text after fallback") << QStringLiteral("\\uc1\\u1071?abc") << QStringLiteral("Яabc");
-    QTest::newRow("hex bytes around") << QStringLiteral("\\f1\\'c0\\u1071\\'c1\\'c2") << QStringLiteral("АЯВ");
+    QTest::newRow("run of text after fallback")
+        << QStringLiteral("\\uc1\\u1071?abc") << QStringLiteral("Яabc");
+    QTest::newRow("hex bytes around")
+        << QStringLiteral("\\f1\\'c0\\u1071\\'c1\\'c2") << QStringLiteral("АЯВ");
 }
 
 void TestRtfReader::unicodeFallbacks()
@@ -247,22 +256,26 @@ void TestRtfReader::skippedGroups_data()
 {
     QTest::addColumn<QString>("body");
     QTest::addColumn<QString>("text");
-    QTest::newRow("pict") << QStringLiteral("a{\\pict\\pngblip\\picw10 89504e470d0a}b") << QStringLiteral("ab");
+    QTest::newRow("pict") << QStringLiteral("a{\\pict\\pngblip\\picw10 89504e470d0a}b")
+                          << QStringLiteral("ab");
     QTest::newRow("pict with binary braces")
         << QStringLiteral("a{\\pict\\bin6 }}{{\\\\}b") << QStringLiteral("ab");
     QTest::newRow("bin in body") << QStringLiteral("a\\bin3 xyzb") << QStringLiteral("ab");
-    QTest::newRow("ignorable destination") << QStringLiteral("a{\\*\\unknownthing text {nested}}b")
-                                           << QStringLiteral("ab");
-    QTest::newRow("unknown control words") << QStringLiteral("a\\unknownword42 b\\xyz c") << QStringLiteral("abc");
-    QTest::newRow("header and footer") << QStringLiteral("{\\header h}{\\footer f}body") << QStringLiteral("body");
-    QTest::newRow("info and stylesheet") << QStringLiteral("{\\info{\\title t}}{\\stylesheet{\\s1 Heading;}}x")
-                                         << QStringLiteral("x");
+    QTest::newRow("ignorable destination")
+        << QStringLiteral("a{\\*\\unknownthing text {nested}}b") << QStringLiteral("ab");
+    QTest::newRow("unknown control words")
+        << QStringLiteral("a\\unknownword42 b\\xyz c") << QStringLiteral("abc");
+    QTest::newRow("header and footer")
+        << QStringLiteral("{\\header h}{\\footer f}body") << QStringLiteral("body");
+    QTest::newRow("info and stylesheet")
+        << QStringLiteral("{\\info{\\title t}}{\\stylesheet{\\s1 Heading;}}x") << QStringLiteral("x");
     QTest::newRow("field shows its result")
         << QStringLiteral("{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt {\\ul link}}}")
         << QStringLiteral("link");
     QTest::newRow("field instruction without star")
         << QStringLiteral("{\\field{\\fldinst PAGE}{\\fldrslt 3}}") << QStringLiteral("3");
-    QTest::newRow("shape picture") << QStringLiteral("{\\*\\shppict{\\pict\\wmetafile8 0100}}{\\nonshppict{\\pict 01}}x")
+    QTest::newRow("shape picture") << QStringLiteral(
+                                          "{\\*\\shppict{\\pict\\wmetafile8 0100}}{\\nonshppict{\\pict 01}}x")
                                    << QStringLiteral("x");
     QTest::newRow("object") << QStringLiteral("{\\object\\objemb{\\*\\objdata 0105}{\\result x}}y")
                             << QStringLiteral("y");
@@ -295,12 +308,12 @@ void TestRtfReader::paragraphs_data()
     QTest::newRow("no final par") << QStringLiteral("a") << QStringLiteral("a") << 1;
     QTest::newRow("final par adds nothing") << QStringLiteral("a\\par") << QStringLiteral("a") << 1;
     QTest::newRow("two final pars") << QStringLiteral("a\\par\\par") << QStringLiteral("a\r\n") << 2;
-    QTest::newRow("empty line between") << QStringLiteral("a\\par\\par b\\par")
-                                        << QStringLiteral("a\r\n\r\nb") << 3;
+    QTest::newRow("empty line between")
+        << QStringLiteral("a\\par\\par b\\par") << QStringLiteral("a\r\n\r\nb") << 3;
     QTest::newRow("only a par") << QStringLiteral("\\par") << QString() << 1;
     QTest::newRow("leading par") << QStringLiteral("\\par a") << QStringLiteral("\r\na") << 2;
-    QTest::newRow("source line breaks are not text") << QStringLiteral("a\r\nb\nc\rd")
-                                                     << QStringLiteral("abcd") << 1;
+    QTest::newRow("source line breaks are not text")
+        << QStringLiteral("a\r\nb\nc\rd") << QStringLiteral("abcd") << 1;
     QTest::newRow("escaped line break is a par") << QStringLiteral("a\\\nb") << QStringLiteral("a\r\nb") << 2;
     QTest::newRow("table row") << QStringLiteral("\\intbl a\\cell b\\cell\\row c")
                                << QStringLiteral("a\tb\t\r\nc") << 2;
@@ -336,10 +349,10 @@ void TestRtfReader::paragraphFormats_data()
         << QStringLiteral("x\\qc\\li150\\par") << int(Qt::AlignHCenter) << 10.0 << 0.0 << 0.0;
     QTest::newRow("pard resets") << QStringLiteral("\\qc\\li720\\pard x\\par") << int(Qt::AlignLeft) << 0.0
                                  << 0.0 << 0.0;
-    QTest::newRow("last paragraph without par") << QStringLiteral("\\qr\\li15 x") << int(Qt::AlignRight) << 1.0
-                                                << 0.0 << 0.0;
-    QTest::newRow("absurd indent is bounded") << QStringLiteral("\\li2147483647 x") << int(Qt::AlignLeft)
-                                              << 31680 / 15.0 << 0.0 << 0.0;
+    QTest::newRow("last paragraph without par")
+        << QStringLiteral("\\qr\\li15 x") << int(Qt::AlignRight) << 1.0 << 0.0 << 0.0;
+    QTest::newRow("absurd indent is bounded")
+        << QStringLiteral("\\li2147483647 x") << int(Qt::AlignLeft) << 31680 / 15.0 << 0.0 << 0.0;
 }
 
 void TestRtfReader::paragraphFormats()

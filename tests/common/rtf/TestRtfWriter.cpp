@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RtfTestSupport.h"
-
 #include "common/rtf/Rtf.h"
 
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
-
 #include <functional>
 
 using namespace lynvar::rtf;
@@ -103,13 +101,16 @@ void TestRtfWriter::roundTrip_data()
     QTest::newRow("empty document") << Builder([](QTextCursor &) {});
     QTest::newRow("bold") << text(QStringLiteral("Жирний"), [](auto &f) { f.setFontWeight(QFont::Bold); });
     QTest::newRow("italic") << text(QStringLiteral("Курсив"), [](auto &f) { f.setFontItalic(true); });
-    QTest::newRow("underline") << text(QStringLiteral("Підкреслений"), [](auto &f) { f.setFontUnderline(true); });
+    QTest::newRow("underline") << text(QStringLiteral("Підкреслений"),
+                                       [](auto &f) { f.setFontUnderline(true); });
     QTest::newRow("strike") << text(QStringLiteral("Закреслений"), [](auto &f) { f.setFontStrikeOut(true); });
     QTest::newRow("size") << text(QStringLiteral("великий"), [](auto &f) { f.setFontPointSize(23.5); });
     QTest::newRow("family") << text(QStringLiteral("Tahoma text"),
                                     [](auto &f) { f.setFontFamilies({QStringLiteral("Tahoma")}); });
-    QTest::newRow("colour") << text(QStringLiteral("червоний"), [](auto &f) { f.setForeground(QColor(200, 10, 20)); });
-    QTest::newRow("background") << text(QStringLiteral("тло"), [](auto &f) { f.setBackground(QColor(255, 255, 0)); });
+    QTest::newRow("colour") << text(QStringLiteral("червоний"),
+                                    [](auto &f) { f.setForeground(QColor(200, 10, 20)); });
+    QTest::newRow("background") << text(QStringLiteral("тло"),
+                                        [](auto &f) { f.setBackground(QColor(255, 255, 0)); });
     QTest::newRow("everything") << text(QStringLiteral("усе разом"), [](auto &f) {
         f.setFontWeight(QFont::Bold);
         f.setFontItalic(true);
@@ -145,10 +146,11 @@ void TestRtfWriter::roundTrip_data()
         c.insertBlock();
     });
     QTest::newRow("outside cp1251") << text(QStringLiteral("Ω ĉ 😀 ü ǅ €"), [](auto &) {});
-    QTest::newRow("markup characters") << text(QStringLiteral("{\\b not bold} \\par ; \\'e9 \\u1071?"), [](auto &) {});
+    QTest::newRow("markup characters")
+        << text(QStringLiteral("{\\b not bold} \\par ; \\'e9 \\u1071?"), [](auto &) {});
     QTest::newRow("tab and line break") << text(QStringLiteral("a\tb\u2028c\u00A0d"), [](auto &) {});
-    QTest::newRow("Cyrillic family") << text(QStringLiteral("x"),
-                                             [](auto &f) { f.setFontFamilies({QStringLiteral("Шрифт;Два")}); });
+    QTest::newRow("Cyrillic family") << text(
+        QStringLiteral("x"), [](auto &f) { f.setFontFamilies({QStringLiteral("Шрифт;Два")}); });
 }
 
 void TestRtfWriter::roundTrip()
@@ -202,26 +204,27 @@ void TestRtfWriter::golden()
     centred.setAlignment(Qt::AlignHCenter);
     c.setBlockFormat(centred);
     c.insertText(QStringLiteral("Щука"), format([](auto &f) {
-        f.setFontWeight(QFont::Bold);
-        f.setFontPointSize(16);
-    }));
+                     f.setFontWeight(QFont::Bold);
+                     f.setFontPointSize(16);
+                 }));
     QTextBlockFormat indented;
     indented.setLeftMargin(48);
     indented.setTextIndent(16);
     c.insertBlock(indented);
     c.insertText(QStringLiteral("Хижак "), QTextCharFormat());
     c.insertText(QStringLiteral("ω"), format([](auto &f) {
-        f.setForeground(QColor(255, 0, 0));
-        f.setFontFamilies({QStringLiteral("Times New Roman")});
-    }));
+                     f.setForeground(QColor(255, 0, 0));
+                     f.setFontFamilies({QStringLiteral("Times New Roman")});
+                 }));
 
-    QCOMPARE(write(doc),
-             QStringLiteral("{\\rtf1\\ansi\\ansicpg1251\\deff0\\uc1{\\fonttbl{\\f0\\fnil\\fcharset204 Tahoma;}"
-                            "{\\f1\\fnil\\fcharset204 Times New Roman;}}\r\n"
-                            "{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
-                            "\\pard\\qc\\fs32\\b \\'d9\\'f3\\'ea\\'e0\\par\r\n"
-                            "\\pard\\li720\\fi240\\fs16\\b0 \\'d5\\'e8\\'e6\\'e0\\'ea \\f1\\cf1 \\u969?\\par\r\n"
-                            "}"));
+    QCOMPARE(
+        write(doc),
+        QStringLiteral("{\\rtf1\\ansi\\ansicpg1251\\deff0\\uc1{\\fonttbl{\\f0\\fnil\\fcharset204 Tahoma;}"
+                       "{\\f1\\fnil\\fcharset204 Times New Roman;}}\r\n"
+                       "{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
+                       "\\pard\\qc\\fs32\\b \\'d9\\'f3\\'ea\\'e0\\par\r\n"
+                       "\\pard\\li720\\fi240\\fs16\\b0 \\'d5\\'e8\\'e6\\'e0\\'ea \\f1\\cf1 \\u969?\\par\r\n"
+                       "}"));
 }
 
 void TestRtfWriter::escapesText_data()
