@@ -151,6 +151,7 @@ void DataSet::readTable()
         throw Error(QStringLiteral("%1: cannot read table %2: %3").arg(objectName(), m_table.name, e.message()));
     }
     m_records = std::move(records);
+    ++m_recordsVersion;
 }
 
 void DataSet::open()
@@ -184,6 +185,7 @@ void DataSet::close()
     m_buffer.clear();
     m_modified = false;
     m_records.clear();
+    ++m_recordsVersion;
     m_view.clear();
     m_current = -1;
     m_eof = m_bof = true;
@@ -257,51 +259,71 @@ std::vector<DataSet::SortKey> DataSet::parseSort(const QString &text) const
     return keys;
 }
 
+const DataSet::SortColumn &DataSet::sortColumn(int field)
+{
+    SortColumn &c = m_sortColumns[field];
+    if (c.version == m_recordsVersion && c.nulls.size() == m_records.size())
+        return c;
+    const FieldDef &def = m_table.fields[field];
+    const bool isDate = def.type == FieldType::DateTime;
+    c.numeric = def.isNumeric() || isDate;
+    c.numbers.clear();
+    c.texts.clear();
+    c.nulls.clear();
+    c.nulls.reserve(m_records.size());
+    (c.numeric ? c.numbers.reserve(m_records.size()) : c.texts.reserve(m_records.size()));
+    for (const Record &r : m_records) {
+        const QVariant &v = r.values[field];
+        c.nulls.push_back(v.isNull());
+        if (isDate)
+            c.numbers.push_back(v.isNull() ? 0.0 : dateSortNumber(v.toString()));
+        else if (c.numeric)
+            c.numbers.push_back(v.isNull() ? 0.0 : v.toDouble());
+        else if (def.isText())
+            c.texts.push_back(v.isNull() ? QString() : fieldvalue::textSortKey(v.toString()));
+        else
+            c.texts.push_back(v.toString());
+    }
+    c.version = m_recordsVersion;
+    return c;
+}
+
 void DataSet::applyOrder()
 {
     if (m_order.empty())
         return; // database order: m_view is already ascending by record index
-    // Keys are extracted once per sort, so a comparison is a plain number or code-unit compare.
-    struct Column
-    {
-        bool descending;
-        bool numeric;
-        std::vector<double> numbers;
-        std::vector<QString> texts;
-        std::vector<char> nulls;
-    };
-    std::vector<Column> columns;
-    for (const SortKey &k : m_order) {
-        const FieldDef &def = m_table.fields[k.field];
-        const bool isDate = def.type == FieldType::DateTime;
-        Column c{k.descending, def.isNumeric() || isDate, {}, {}, {}};
-        c.nulls.reserve(m_records.size());
-        (c.numeric ? c.numbers.reserve(m_records.size()) : c.texts.reserve(m_records.size()));
-        for (const Record &r : m_records) {
-            const QVariant &v = r.values[k.field];
-            c.nulls.push_back(v.isNull());
-            if (isDate)
-                c.numbers.push_back(v.isNull() ? 0.0 : dateSortNumber(v.toString()));
-            else if (c.numeric)
-                c.numbers.push_back(v.isNull() ? 0.0 : v.toDouble());
-            else if (def.isText())
-                c.texts.push_back(v.isNull() ? QString() : fieldvalue::textSortKey(v.toString()));
-            else
-                c.texts.push_back(v.toString());
-        }
-        columns.push_back(std::move(c));
+    // Keys are made once per field and kept until the records change, so toggling a sort only sorts.
+    std::vector<std::pair<const SortColumn *, bool>> columns;
+    for (const SortKey &k : m_order)
+        columns.emplace_back(&sortColumn(k.field), k.descending);
+
+    if (columns.size() == 1 && columns[0].first->numeric) {
+        // The common case, one number or date: sort (key, record) pairs held side by side.
+        const SortColumn &c = *columns[0].first;
+        const double nullKey = -std::numeric_limits<double>::infinity(); // nulls first
+        std::vector<std::pair<double, int>> keyed;
+        keyed.reserve(m_view.size());
+        for (int r : m_view)
+            keyed.emplace_back(c.nulls[r] ? nullKey : c.numbers[r], r);
+        if (columns[0].second)
+            std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+        else
+            std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (size_t i = 0; i < keyed.size(); ++i)
+            m_view[i] = keyed[i].second;
+        return;
     }
     std::stable_sort(m_view.begin(), m_view.end(), [&](int a, int b) {
-        for (const Column &c : columns) {
+        for (const auto &[c, descending] : columns) {
             int order;
-            if (c.nulls[a] || c.nulls[b])
-                order = c.nulls[a] == c.nulls[b] ? 0 : (c.nulls[a] ? -1 : 1);
-            else if (c.numeric)
-                order = c.numbers[a] < c.numbers[b] ? -1 : (c.numbers[b] < c.numbers[a] ? 1 : 0);
+            if (c->nulls[a] || c->nulls[b])
+                order = c->nulls[a] == c->nulls[b] ? 0 : (c->nulls[a] ? -1 : 1);
+            else if (c->numeric)
+                order = c->numbers[a] < c->numbers[b] ? -1 : (c->numbers[b] < c->numbers[a] ? 1 : 0);
             else
-                order = c.texts[a].compare(c.texts[b]);
+                order = c->texts[a].compare(c->texts[b]);
             if (order != 0)
-                return c.descending ? order > 0 : order < 0;
+                return descending ? order > 0 : order < 0;
         }
         return false;
     });
@@ -471,6 +493,7 @@ void DataSet::insert()
         r.values[m_detailField] =
             fieldvalue::normalise(m_table.fields[m_detailField].type, m_master->value(m_masterField));
     m_records.push_back(r);
+    ++m_recordsVersion;
     const int at = std::max(m_current, 0);
     m_view.insert(m_view.begin() + at, int(m_records.size()) - 1);
     m_current = at;
@@ -573,6 +596,7 @@ void DataSet::post()
     writeRecord();
     Record &record = m_records[currentRecordIndex()];
     record.values = m_buffer;
+    ++m_recordsVersion;
     record.pending = false;
     m_buffer.clear();
     m_modified = false;
@@ -596,6 +620,7 @@ void DataSet::cancel()
         return;
     // The pending record is always the last one read in.
     m_records.pop_back();
+    ++m_recordsVersion;
     m_view.erase(m_view.begin() + m_current);
     m_buffer.clear();
     m_modified = false;
@@ -631,6 +656,7 @@ void DataSet::deleteRecord()
         st.exec();
     }
     m_records.erase(m_records.begin() + index);
+    ++m_recordsVersion;
     m_view.erase(m_view.begin() + m_current);
     for (int &i : m_view) {
         if (i > index)

@@ -10,6 +10,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace lynvar {
@@ -198,6 +199,19 @@ private:
     QString m_sortText;
     QString m_indexFieldNames;
     std::vector<SortKey> m_order;
+
+    // Sort keys of one field for every record, made again only after the records change.
+    struct SortColumn
+    {
+        quint64 version = ~quint64(0);
+        bool numeric = false;
+        std::vector<double> numbers;
+        std::vector<QString> texts; // collation keys for texts
+        std::vector<char> nulls;
+    };
+    const SortColumn &sortColumn(int field);
+    quint64 m_recordsVersion = 0;
+    std::map<int, SortColumn> m_sortColumns;
 
     QPointer<DataSet> m_master;
     int m_masterField = -1;

@@ -406,6 +406,27 @@ private Q_SLOTS:
         QCOMPARE(ds.sort(), QStringLiteral("ID DESC"));
     }
 
+    void sortAfterAnEditUsesTheNewValues()
+    {
+        makeDatabase();
+        places({QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
+        DataSet ds(QStringLiteral("FishMapTable"), *m_conn, table("FishMap"));
+        ds.open();
+        ds.setSort(QStringLiteral("Name ASC"));
+        ds.last();
+        ds.edit();
+        ds.field(u"Name").setString(QStringLiteral("a"));
+        ds.post();
+        ds.setSort(QStringLiteral("Name DESC"));
+        ds.setSort(QStringLiteral("Name ASC"));
+        QCOMPARE(column(ds, "Name"), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+        ds.insert();
+        ds.field(u"Name").setString(QStringLiteral("0"));
+        ds.post();
+        ds.setSort(QStringLiteral("Name ASC"));
+        QCOMPARE(column(ds, "Name").first(), QStringLiteral("0"));
+    }
+
     void sortPutsNullsFirstAndOrdersDatesAndNumbers()
     {
         makeDatabase({QStringLiteral("INSERT INTO Schodennyk(Date1, MasaUlovu) VALUES"
