@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/DataAware.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace lynvar {
@@ -12,6 +13,14 @@ DataAware *dataAwareControlOf(QWidget *widget)
             return control;
     }
     return nullptr;
+}
+
+void raiseInEventLoop(std::exception_ptr failure)
+{
+    if (!failure || !QCoreApplication::instance())
+        return;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [failure] { std::rethrow_exception(failure); }, Qt::QueuedConnection);
 }
 
 } // namespace lynvar

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace lynvar {
+
+class TDataModule2;
+
+// The controls of the cookery page: the recipe list, its picture and the recipe. They are made with the main window and bound to the data module's
+// data sources once it exists.
+class KuhnyaPage final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit KuhnyaPage(QWidget *TabKuhnya);
+
+    void bind(TDataModule2 &dataModule);
+
+    QWidget *TabKuhnya;
+};
+
+} // namespace lynvar
