@@ -1,19 +1,307 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "places/FishMapPage.h"
 
+#include "controls/DBCheckBox.h"
+#include "controls/DBComboBox.h"
+#include "controls/DBEdit.h"
+#include "controls/DBGrid.h"
+#include "controls/DBMemo.h"
+#include "controls/DBRichEdit.h"
 #include "data/DataModule2.h"
 
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QWidget>
+#include <tuple>
 
 namespace lynvar {
+namespace {
+
+template <typename T> T *named(T *object, const char *name)
+{
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+QLabel *label(const QString &text, QWidget *parent, const char *name)
+{
+    return named(new QLabel(text, parent), name);
+}
+
+QPushButton *button(const QString &text, QWidget *parent, const char *name)
+{
+    return named(new QPushButton(text, parent), name);
+}
+
+template <typename T> T *bound(const QString &field, QWidget *parent, const char *name)
+{
+    auto *control = named(new T(parent), name);
+    control->setDataField(field);
+    return control;
+}
+
+QVBoxLayout *column(QWidget *parent, int margin = 0)
+{
+    auto *layout = new QVBoxLayout(parent);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(3);
+    return layout;
+}
+
+// A caption over its edit, as one unit of a column.
+void addOver(QBoxLayout *layout, QLabel *caption, QWidget *control, int stretch = 0)
+{
+    layout->addWidget(caption);
+    layout->addWidget(control, stretch);
+    layout->addSpacing(2);
+}
+
+} // namespace
 
 FishMapPage::FishMapPage(QWidget *page) : QObject(page), TabFishMap(page)
 {
+    auto *pageLayout = column(page, 3);
+
+    auto *top = new QHBoxLayout;
+    top->setSpacing(3);
+    top->addWidget(buildPlacesList());
+    top->addWidget(buildMap(), 1);
+    pageLayout->addLayout(top, 1);
+
+    PanelFishMapOther = named(new QWidget(page), "PanelFishMapOther");
+    PanelFishMapOther->setFixedHeight(242);
+    auto *bottom = new QHBoxLayout(PanelFishMapOther);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    bottom->setSpacing(3);
+    bottom->addWidget(buildOptions());
+    bottom->addWidget(buildFish());
+    bottom->addWidget(buildDescription(), 1);
+    pageLayout->addWidget(PanelFishMapOther);
+}
+
+QWidget *FishMapPage::buildPlacesList()
+{
+    GroupBoxSpysok = named(new QGroupBox(TabFishMap), "GroupBoxSpysok");
+    GroupBoxSpysok->setFixedWidth(250);
+    auto *layout = column(GroupBoxSpysok, 4);
+
+    DBGridMap = named(new DBGrid(GroupBoxSpysok), "DBGridMap");
+    QFont gridFont(QStringLiteral("Tahoma"));
+    gridFont.setPixelSize(13);
+    DBGridMap->setFont(gridFont);
+    DBGridMap->addColumn(QStringLiteral("Name"), QStringLiteral("Назва"), 138);
+    const int status = DBGridMap->addColumn(QStringLiteral("Status"), QStringLiteral("+/-"), 25);
+    DBGridMap->setColumnPickList(status, {QStringLiteral("True"), QStringLiteral("False")});
+    const int rating = DBGridMap->addColumn(QStringLiteral("Ocinka"), QStringLiteral("Оцінка"), 44);
+    DBGridMap->setColumnPickList(rating, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                          QStringLiteral("4"), QStringLiteral("5")});
+    layout->addWidget(DBGridMap, 1);
+
+    layout->addWidget(buildCoordinates());
+    ButtonViewMap = button(QStringLiteral("Показати на карті"), GroupBoxSpysok, "ButtonViewMap");
+    layout->addWidget(ButtonViewMap);
+    return GroupBoxSpysok;
+}
+
+QWidget *FishMapPage::buildCoordinates()
+{
+    // Its height is its collapsed state (a double click folds it to its title), so it is fixed.
+    GroupBoxKoordynaty =
+        named(new QGroupBox(QStringLiteral("Координати місця лову"), GroupBoxSpysok), "GroupBoxKoordynaty");
+    GroupBoxKoordynaty->setFixedHeight(99);
+    auto *boxLayout = column(GroupBoxKoordynaty, 4);
+    PanelKoordynaty = named(new QWidget(GroupBoxKoordynaty), "PanelKoordynaty");
+    boxLayout->addWidget(PanelKoordynaty);
+
+    auto *layout = new QHBoxLayout(PanelKoordynaty);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    // Each caption stands over the field it names: latitude over Lat, longitude over Lng.
+    LabelLat = label(QStringLiteral("Широта"), PanelKoordynaty, "LabelLat");
+    DBEdit4 = bound<DBEdit>(QStringLiteral("Lat"), PanelKoordynaty, "DBEdit4");
+    LabelLng = label(QStringLiteral("Довгота"), PanelKoordynaty, "LabelLng");
+    DBEdit3 = bound<DBEdit>(QStringLiteral("Lng"), PanelKoordynaty, "DBEdit3");
+    LabelDoroga = label(QStringLiteral("Дорога"), PanelKoordynaty, "LabelDoroga");
+    DBMemo1 = bound<DBMemo>(QStringLiteral("Doroga"), PanelKoordynaty, "DBMemo1");
+    for (auto [caption, control, stretch] : {std::tuple<QLabel *, QWidget *, int>{LabelLat, DBEdit4, 0},
+                                             {LabelLng, DBEdit3, 0},
+                                             {LabelDoroga, DBMemo1, 1}}) {
+        auto *unit = new QVBoxLayout;
+        unit->setSpacing(1);
+        unit->addWidget(caption);
+        unit->addWidget(control, 1);
+        if (stretch == 0)
+            unit->addStretch(1);
+        layout->addLayout(unit, stretch == 0 ? 2 : 3);
+    }
+    return GroupBoxKoordynaty;
+}
+
+QWidget *FishMapPage::buildMap()
+{
+    GroupBoxMap = named(new QGroupBox(QStringLiteral("Карта"), TabFishMap), "GroupBoxMap");
+    auto *layout = column(GroupBoxMap, 4);
+
+    auto *host = named(new QFrame(GroupBoxMap), "WebBrowser1Host");
+    host->setFrameShape(QFrame::StyledPanel);
+    host->setFrameShadow(QFrame::Sunken);
+    host->setBackgroundRole(QPalette::Base);
+    host->setAutoFillBackground(true);
+    auto *hostLayout = new QVBoxLayout(host);
+    hostLayout->setContentsMargins(0, 0, 0, 0);
+    WebBrowser1Host = host;
+    layout->addWidget(WebBrowser1Host, 1);
+
+    // Where the map page's text is put together; never shown.
+    MemoHTML = named(new QPlainTextEdit(GroupBoxMap), "MemoHTML");
+    MemoHTML->setVisible(false);
+    layout->addWidget(MemoHTML);
+    return GroupBoxMap;
+}
+
+QWidget *FishMapPage::buildOptions()
+{
+    GroupBoxMapOptions = named(new QGroupBox(TabFishMap), "GroupBoxMapOptions");
+    GroupBoxMapOptions->setFixedWidth(615);
+    auto *layout = new QHBoxLayout(GroupBoxMapOptions);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(8);
+
+    // The water and the place.
+    auto *place = new QVBoxLayout;
+    place->setSpacing(1);
+    LabelTypVodoymy = label(QStringLiteral("Тип водойми"), GroupBoxMapOptions, "LabelTypVodoymy");
+    DBComboBox1 = bound<DBComboBox>(QStringLiteral("TypVodoymy"), GroupBoxMapOptions, "DBComboBox1");
+    DBComboBox1->setItems({QStringLiteral("Річка"), QStringLiteral("Став"), QStringLiteral("Озеро"),
+                           QStringLiteral("Море"), QStringLiteral("Океан")});
+    addOver(place, LabelTypVodoymy, DBComboBox1);
+    LabelNameVodoymy = label(QStringLiteral("Назва водойми"), GroupBoxMapOptions, "LabelNameVodoymy");
+    DBEdit2 = bound<DBEdit>(QStringLiteral("NameVodoymy"), GroupBoxMapOptions, "DBEdit2");
+    addOver(place, LabelNameVodoymy, DBEdit2);
+    LabelMapSelo = label(QStringLiteral("Найблищий населений пункт"), GroupBoxMapOptions, "LabelMapSelo");
+    DBEdit8 = bound<DBEdit>(QStringLiteral("Misto"), GroupBoxMapOptions, "DBEdit8");
+    addOver(place, LabelMapSelo, DBEdit8);
+    LabelDateMap = label(QStringLiteral("Дата заповненн даних"), GroupBoxMapOptions, "LabelDateMap");
+    DBEdit1 = bound<DBEdit>(QStringLiteral("Date"), GroupBoxMapOptions, "DBEdit1");
+    addOver(place, LabelDateMap, DBEdit1);
+    place->addStretch(1);
+    layout->addLayout(place, 5);
+
+    // The fee and whom to pay it.
+    auto *fee = new QVBoxLayout;
+    fee->setSpacing(1);
+    DBCheckBoxOplata =
+        named(new DBCheckBox(QStringLiteral("Плата за рибалку"), GroupBoxMapOptions), "DBCheckBoxOplata");
+    DBCheckBoxOplata->setDataField(QStringLiteral("Oplata"));
+    fee->addWidget(DBCheckBoxOplata);
+    DBMemoOplata = bound<DBMemo>(QStringLiteral("OpysOplaty"), GroupBoxMapOptions, "DBMemoOplata");
+    fee->addWidget(DBMemoOplata, 1);
+    fee->addSpacing(2);
+    LabelOplataKontakt =
+        label(QStringLiteral("Контакти орендатора"), GroupBoxMapOptions, "LabelOplataKontakt");
+    DBMemo3 = bound<DBMemo>(QStringLiteral("KontaktOplata"), GroupBoxMapOptions, "DBMemo3");
+    addOver(fee, LabelOplataKontakt, DBMemo3, 1);
+    layout->addLayout(fee, 5);
+
+    layout->addWidget(buildWeatherSites(), 7);
+    return GroupBoxMapOptions;
+}
+
+QWidget *FishMapPage::buildWeatherSites()
+{
+    GroupBoxFishMapPogoda =
+        named(new QGroupBox(QStringLiteral("Дані сайтів прогнозу погоди"), GroupBoxMapOptions),
+              "GroupBoxFishMapPogoda");
+    auto *layout = new QGridLayout(GroupBoxFishMapPogoda);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setHorizontalSpacing(3);
+    layout->setVerticalSpacing(1);
+    layout->setColumnStretch(0, 1);
+
+    const auto addSite = [&](int row, QLabel *caption, DBEdit *edit, QPushButton *show, QPushButton *get) {
+        layout->addWidget(caption, row * 2, 0, 1, 3);
+        layout->addWidget(edit, row * 2 + 1, 0);
+        if (show)
+            layout->addWidget(show, row * 2 + 1, 1);
+        if (get)
+            layout->addWidget(get, row * 2 + 1, 2);
+    };
+    QWidget *box = GroupBoxFishMapPogoda;
+    LabelRp5ID = label(QStringLiteral("Rp5 (ID Місто)"), box, "LabelRp5ID");
+    DBEditRp5IDMisto = bound<DBEdit>(QStringLiteral("MistoRp5"), box, "DBEditRp5IDMisto");
+    ButtonShowRp5 = button(QStringLiteral("Показати"), box, "ButtonShowRp5");
+    addSite(0, LabelRp5ID, DBEditRp5IDMisto, ButtonShowRp5, nullptr);
+
+    LabelRp5Stanciya = label(QStringLiteral("Rp5 (ID Станція)"), box, "LabelRp5Stanciya");
+    DBEditRp5IDStanciya = bound<DBEdit>(QStringLiteral("StanciyaRp5"), box, "DBEditRp5IDStanciya");
+    addSite(1, LabelRp5Stanciya, DBEditRp5IDStanciya, nullptr, nullptr);
+
+    LabelSinoptik = label(QStringLiteral("Населений пункт (Синоптик)"), box, "LabelSinoptik");
+    DBEditSinoptik = bound<DBEdit>(QStringLiteral("MistoSinoptikUA"), box, "DBEditSinoptik");
+    ButtonShowSinoptik = button(QStringLiteral("Показати"), box, "ButtonShowSinoptik");
+    ButtonGetSinoptik = button(QStringLiteral("URL"), box, "ButtonGetSinoptik");
+    addSite(2, LabelSinoptik, DBEditSinoptik, ButtonShowSinoptik, ButtonGetSinoptik);
+
+    LabelMeteo = label(QStringLiteral("Населений пункт (Метео)"), box, "LabelMeteo");
+    DBEditMeteo = bound<DBEdit>(QStringLiteral("MistoMeteo"), box, "DBEditMeteo");
+    ButtonShowMeteo = button(QStringLiteral("Показати"), box, "ButtonShowMeteo");
+    ButtonGetMeteo = button(QStringLiteral("URL"), box, "ButtonGetMeteo");
+    addSite(3, LabelMeteo, DBEditMeteo, ButtonShowMeteo, ButtonGetMeteo);
+
+    // The buttons take no more than their texts need; the names of the settlements get the rest.
+    for (QPushButton *b :
+         {ButtonShowRp5, ButtonShowSinoptik, ButtonShowMeteo, ButtonGetSinoptik, ButtonGetMeteo})
+        b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 18);
+    layout->setRowStretch(8, 1);
+    return GroupBoxFishMapPogoda;
+}
+
+QWidget *FishMapPage::buildFish()
+{
+    GroupBoxFishMapFish = named(new QGroupBox(QStringLiteral("Види риб"), TabFishMap), "GroupBoxFishMapFish");
+    GroupBoxFishMapFish->setFixedWidth(170);
+    auto *layout = column(GroupBoxFishMapFish, 6);
+    ListBoxFish = named(new QListWidget(GroupBoxFishMapFish), "ListBoxFish");
+    layout->addWidget(ListBoxFish, 1);
+    // The stored list itself; kept hidden, the list box above shows it.
+    DBMemoFish = bound<DBMemo>(QStringLiteral("Fish"), GroupBoxFishMapFish, "DBMemoFish");
+    DBMemoFish->setVisible(false);
+    layout->addWidget(DBMemoFish, 1);
+    ButtonFishMapAddFish =
+        button(QStringLiteral("Добавити види риб"), GroupBoxFishMapFish, "ButtonFishMapAddFish");
+    layout->addWidget(ButtonFishMapAddFish);
+    return GroupBoxFishMapFish;
+}
+
+QWidget *FishMapPage::buildDescription()
+{
+    GroupBoxMapOpys = named(new QGroupBox(QStringLiteral("Опис"), TabFishMap), "GroupBoxMapOpys");
+    auto *layout = column(GroupBoxMapOpys, 6);
+    DBRichOpys = bound<DBRichEdit>(QStringLiteral("Opys"), GroupBoxMapOpys, "DBRichOpys");
+    layout->addWidget(DBRichOpys);
+    return GroupBoxMapOpys;
 }
 
 void FishMapPage::bind(TDataModule2 &dataModule)
 {
-    Q_UNUSED(dataModule);
+    // The whole page shows the current place.
+    DataSource *place = &dataModule.FishMapDS;
+    DBGridMap->setDataSource(place);
+    for (DBEdit *box : {DBEdit3, DBEdit4, DBEdit2, DBEdit8, DBEdit1, DBEditRp5IDMisto, DBEditRp5IDStanciya,
+                        DBEditSinoptik, DBEditMeteo})
+        box->setDataSource(place);
+    for (DBMemo *memo : {DBMemo1, DBMemoOplata, DBMemo3, DBMemoFish})
+        memo->setDataSource(place);
+    DBComboBox1->setDataSource(place);
+    DBCheckBoxOplata->setDataSource(place);
+    DBRichOpys->setDataSource(place);
 }
 
 } // namespace lynvar

@@ -3,14 +3,33 @@
 
 #include <QObject>
 
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 
 namespace lynvar {
 
+class DBCheckBox;
+class DBComboBox;
+class DBEdit;
+class DBGrid;
+class DBMemo;
+class DBRichEdit;
 class TDataModule2;
 
-// The controls of the fishing places page: the places list, the map, the place's details. They are made with the main window and bound to the data module's
-// data sources once it exists.
+// The controls of the fishing places page: the places list, the map, the place's details. They are
+// made with the main window and bound to the data module's data sources once it exists.
+//
+//   +- GroupBoxSpysok -+- GroupBoxMap ------------------------------+
+//   | places list      | WebBrowser1Host (the map view comes later) |
+//   | coordinates      |                                            |
+//   | ButtonViewMap    |                                            |
+//   +- PanelFishMapOther -------------------------------------------+
+//   | GroupBoxMapOptions (place, fee, weather sites) | fish | text  |
+//   +---------------------------------------------------------------+
 class FishMapPage final : public QObject
 {
     Q_OBJECT
@@ -20,6 +39,71 @@ public:
     void bind(TDataModule2 &dataModule);
 
     QWidget *TabFishMap;
+
+    QGroupBox *GroupBoxSpysok = nullptr;
+    DBGrid *DBGridMap = nullptr;
+    QGroupBox *GroupBoxKoordynaty = nullptr;
+    QWidget *PanelKoordynaty = nullptr;
+    QLabel *LabelLng = nullptr;
+    DBEdit *DBEdit3 = nullptr;
+    QLabel *LabelLat = nullptr;
+    DBEdit *DBEdit4 = nullptr;
+    QLabel *LabelDoroga = nullptr;
+    DBMemo *DBMemo1 = nullptr;
+    QPushButton *ButtonViewMap = nullptr;
+
+    QGroupBox *GroupBoxMap = nullptr;
+    // Starting a web view costs a browser engine, so none exists at start-up: the map view
+    // (WebBrowser1) is made inside this empty container the first time a page is shown.
+    QWidget *WebBrowser1Host = nullptr;
+    QPlainTextEdit *MemoHTML = nullptr;
+
+    QWidget *PanelFishMapOther = nullptr;
+    QGroupBox *GroupBoxMapOptions = nullptr;
+    QLabel *LabelTypVodoymy = nullptr;
+    DBComboBox *DBComboBox1 = nullptr;
+    QLabel *LabelNameVodoymy = nullptr;
+    DBEdit *DBEdit2 = nullptr;
+    QLabel *LabelMapSelo = nullptr;
+    DBEdit *DBEdit8 = nullptr;
+    QLabel *LabelDateMap = nullptr;
+    DBEdit *DBEdit1 = nullptr;
+    DBCheckBox *DBCheckBoxOplata = nullptr;
+    DBMemo *DBMemoOplata = nullptr;
+    QLabel *LabelOplataKontakt = nullptr;
+    DBMemo *DBMemo3 = nullptr;
+
+    QGroupBox *GroupBoxFishMapPogoda = nullptr;
+    QLabel *LabelRp5ID = nullptr;
+    DBEdit *DBEditRp5IDMisto = nullptr;
+    QPushButton *ButtonShowRp5 = nullptr;
+    QLabel *LabelRp5Stanciya = nullptr;
+    DBEdit *DBEditRp5IDStanciya = nullptr;
+    QLabel *LabelSinoptik = nullptr;
+    DBEdit *DBEditSinoptik = nullptr;
+    QPushButton *ButtonShowSinoptik = nullptr;
+    QPushButton *ButtonGetSinoptik = nullptr;
+    QLabel *LabelMeteo = nullptr;
+    DBEdit *DBEditMeteo = nullptr;
+    QPushButton *ButtonShowMeteo = nullptr;
+    QPushButton *ButtonGetMeteo = nullptr;
+
+    QGroupBox *GroupBoxFishMapFish = nullptr;
+    QListWidget *ListBoxFish = nullptr;
+    DBMemo *DBMemoFish = nullptr;
+    QPushButton *ButtonFishMapAddFish = nullptr;
+
+    QGroupBox *GroupBoxMapOpys = nullptr;
+    DBRichEdit *DBRichOpys = nullptr;
+
+private:
+    QWidget *buildPlacesList();
+    QWidget *buildCoordinates();
+    QWidget *buildMap();
+    QWidget *buildOptions();
+    QWidget *buildWeatherSites();
+    QWidget *buildFish();
+    QWidget *buildDescription();
 };
 
 } // namespace lynvar
