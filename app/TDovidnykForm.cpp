@@ -5,6 +5,8 @@
 #include "app/Hint.h"
 #include "app/StandardActionList.h"
 #include "common/IniFile.h"
+#include "controls/DBGrid.h"
+#include "controls/DBMemo.h"
 #include "data/DataModule2.h"
 #include "diary/SchodennykPage.h"
 #include "places/FishMapPage.h"
@@ -58,7 +60,23 @@ TDovidnykForm::TDovidnykForm(IniFile &settings, UserDialogs &dialogs, QWidget *p
     buildPages();
     buildMenus();
     buildStatusBar();
+    attachPopupMenus();
     resize(1024, 726);
+}
+
+void TDovidnykForm::attachPopupMenus()
+{
+    const auto attach = [](QWidget *control, QMenu *menu) {
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(control, &QWidget::customContextMenuRequested, menu,
+                [control, menu](const QPoint &at) { menu->popup(control->mapToGlobal(at)); });
+    };
+    attach(fishMapPage->DBGridMap, PopupMenuGridMap);
+    attach(schodennykPage->DBGridSchodennyk, PopupMenuSchodennyk);
+    attach(fishMapPage->DBMemoFish, PopupMenuEdit); // the memo stays hidden, so this menu never opens
+    // Deleting a place or a trip's method with Ctrl+Delete asks first.
+    fishMapPage->DBGridMap->setUserDialogs(&m_dialogs);
+    schodennykPage->DBGrid3->setUserDialogs(&m_dialogs);
 }
 
 TDovidnykForm::~TDovidnykForm() = default;

@@ -194,6 +194,7 @@ private:
     void buildPopupMenus();
     void buildToolBar();
     void buildStatusBar();
+    void attachPopupMenus();
     void setContentLanguage(bool ukrainian);
 
     IniFile &m_settings;

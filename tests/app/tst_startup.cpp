@@ -3,12 +3,16 @@
 #include "app/ErrorBox.h"
 #include "app/LynvarApplication.h"
 #include "app/TDovidnykForm.h"
+#include "controls/DBGrid.h"
+#include "diary/SchodennykPage.h"
+#include "places/FishMapPage.h"
 #include "common/Error.h"
 #include "data/DataModule2.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -210,6 +214,25 @@ private Q_SLOTS:
         }
         Started next(folder);
         QCOMPARE(next.app.DataModule2->FishMapTable.field(u"Name").asString(), QStringLiteral("Збережене"));
+    }
+
+    void popupMenusOpenOnTheirGrids()
+    {
+        ProgramFolder folder;
+        Started run(folder);
+        TDovidnykForm &form = run.form();
+        const struct
+        {
+            QWidget *control;
+            QMenu *menu;
+        } pairs[] = {{form.fishMapPage->DBGridMap, form.PopupMenuGridMap},
+                     {form.schodennykPage->DBGridSchodennyk, form.PopupMenuSchodennyk}};
+        for (const auto &p : pairs) {
+            QVERIFY(!p.menu->isVisible());
+            Q_EMIT p.control->customContextMenuRequested(QPoint(5, 5));
+            QVERIFY2(p.menu->isVisible(), qPrintable(p.menu->objectName()));
+            p.menu->hide();
+        }
     }
 
     void errorBoxAppendsAFullStopByTheCharacterRule_data()
