@@ -1,19 +1,288 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/FishPage.h"
 
+#include "controls/DBGrid.h"
+#include "controls/DBRichEdit.h"
+#include "controls/DBText.h"
 #include "data/DataModule2.h"
+#include "reference/PageParts.h"
+#include "reference/PictureView.h"
 
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace lynvar {
 
+using namespace Qt::StringLiterals;
+using pageparts::named;
+
+namespace {
+
+constexpr int FilterBarHeight = 67;
+constexpr int FishListWidth = 204;
+constexpr int SmallPhotoHeight = 150;
+constexpr int ClassRowHeight = 25;
+
+// The filter kinds in the list's sorted order, each with the field it filters.
+struct FilterKind
+{
+    const char16_t *entry;
+    const char16_t *field;
+};
+constexpr FilterKind FilterKinds[] = {
+    {u"Рід (Лат)", u"Genus"},      {u"Рід (Рус)", u"GenusRU"},      {u"Рід (Укр)", u"GenusUA"},
+    {u"Родина (Лат)", u"Familia"}, {u"Родина (Рус)", u"FamiliaRU"}, {u"Родина (Укр)", u"FamiliaUA"},
+    {u"Ряд (Лат)", u"Ordo"},       {u"Ряд (Рус)", u"OrdoRU"},       {u"Ряд (Укр)", u"OrdoUA"},
+};
+
+// The classification table's columns; the last two keep their field names as titles.
+struct TableColumn
+{
+    const char16_t *field;
+    const char16_t *title;
+    int width;
+};
+constexpr TableColumn ClassTableColumns[] = {
+    {u"NameUA", u"Назва (Укр)", 150},     {u"NameRU", u"Назва (Рус)", 150},     {u"SpeciesUA", u"Вид (Укр)", 140},
+    {u"SpeciesRU", u"Вид (Рус)", 140},    {u"Species", u"Вид (Лат)", 170},      {u"GenusUA", u"Рід (Укр)", 110},
+    {u"GenusRU", u"Рід (Рус)", 110},      {u"Genus", u"Рід (Лат)", 110},        {u"FamiliaUA", u"Родина (Укр)", 120},
+    {u"FamiliaRU", u"Родина (Рус)", 120}, {u"Familia", u"Родина (Лат)", 120},   {u"OrdoUA", u"Ряд (Укр)", 140},
+    {u"OrdoRU", u"Ряд (Рус)", 140},       {u"Ordo", u"Ряд (Лат)", 140},         {u"ClassisUA", u"Клас (Укр)", 150},
+    {u"ClassisRU", u"Клас (Рус)", 150},   {u"Classis", u"Клас (Лат)", 130},     {u"Masa", nullptr, 60},
+    {u"Dlina", nullptr, 60},
+};
+
+QString str(const char16_t *text)
+{
+    return text ? QString::fromUtf16(text) : QString();
+}
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text)
+{
+    return named(new QLabel(text, parent), name);
+}
+
+DBText *nameView(QWidget *parent, const QString &name, const QString &field)
+{
+    auto *view = named(new DBText(parent), name);
+    view->setDataField(field);
+    return view;
+}
+
+} // namespace
+
 FishPage::FishPage(QWidget *page) : QObject(page), TabFish(page)
 {
+    buildFilterBar();
+
+    PageControlFish = named(new QTabWidget(page), u"PageControlFish"_s);
+    TabSpysokFish = named(new QWidget, u"TabSpysokFish"_s);
+    TabClassFish = named(new QWidget, u"TabClassFish"_s);
+    PageControlFish->addTab(TabSpysokFish, u"Список риб"_s);
+    PageControlFish->addTab(TabClassFish, u"Таблиця біологічної класифікації"_s);
+
+    buildFishList();
+    buildCard();
+    buildClassTable();
+
+    // The filter bar keeps its height when the window grows; the user may still drag it.
+    Splitter2 = pageparts::splitter(Qt::Vertical, page, u"Splitter2"_s);
+    Splitter2->addWidget(GroupBoxFiltr);
+    Splitter2->addWidget(PageControlFish);
+    Splitter2->setStretchFactor(0, 0);
+    Splitter2->setStretchFactor(1, 1);
+    Splitter2->setSizes({FilterBarHeight, 1000});
+    auto *layout = new QVBoxLayout(page);
+    pageparts::pageMargins(layout);
+    layout->addWidget(Splitter2);
+
+    PageControlFish->setCurrentWidget(TabSpysokFish);
+    PageControlOpysFish->setCurrentWidget(TabSheetOpys);
+}
+
+void FishPage::buildFilterBar()
+{
+    GroupBoxFiltr = named(new QGroupBox(u"Фільтр"_s, TabFish), u"GroupBoxFiltr"_s);
+    GroupBoxFiltr->setMinimumHeight(FilterBarHeight);
+
+    LabelVybirFiltr = label(GroupBoxFiltr, u"LabelVybirFiltr"_s, u"Виберіть фільтр"_s);
+    ComboBoxFiltr = named(new QComboBox(GroupBoxFiltr), u"ComboBoxFiltr"_s);
+    for (const FilterKind &kind : FilterKinds)
+        ComboBoxFiltr->addItem(str(kind.entry), str(kind.field));
+    ComboBoxFiltr->setCurrentIndex(-1); // no filter kind is chosen at start
+    ComboBoxFiltr->setMinimumWidth(170);
+
+    LabelParamFiltr = label(GroupBoxFiltr, u"LabelParamFiltr"_s, u"Виберіть параметр фільтру"_s);
+    ComboBoxFish = named(new QComboBox(GroupBoxFiltr), u"ComboBoxFish"_s);
+    ComboBoxFish->setMinimumWidth(260);
+    ComboBoxFish->setMaxVisibleItems(20);
+
+    Button1 = named(new QPushButton(u"X"_s, GroupBoxFiltr), u"Button1"_s);
+    Button1->setToolTip(u"Очистити фільтр"_s);
+    Button1->setFixedWidth(Button1->sizeHint().height() + 4);
+
+    lapky = named(new QLineEdit(u"\""_s, GroupBoxFiltr), u"lapky"_s);
+    lapky->setReadOnly(true);
+    lapky->hide();
+
+    auto *kindColumn = new QVBoxLayout;
+    kindColumn->setSpacing(1);
+    kindColumn->addWidget(LabelVybirFiltr);
+    kindColumn->addWidget(ComboBoxFiltr);
+    auto *valueColumn = new QVBoxLayout;
+    valueColumn->setSpacing(1);
+    valueColumn->addWidget(LabelParamFiltr);
+    valueColumn->addWidget(ComboBoxFish);
+
+    auto *layout = new QHBoxLayout(GroupBoxFiltr);
+    layout->setContentsMargins(8, 2, 8, 6);
+    layout->setSpacing(12);
+    layout->addLayout(kindColumn);
+    layout->addLayout(valueColumn);
+    layout->addWidget(Button1, 0, Qt::AlignBottom);
+    layout->addWidget(lapky);
+    layout->addStretch(1);
+}
+
+void FishPage::buildFishList()
+{
+    GroupBoxFishNameUkr = pageparts::columnGroup(TabSpysokFish, u"GroupBoxFishNameUkr"_s);
+    GroupBoxFishNameUkr->setFixedWidth(FishListWidth);
+
+    DBGridFish = pageparts::listGrid(GroupBoxFishNameUkr, u"DBGridFish"_s);
+    DBGridFish->addColumn(u"NameUA"_s, u"Назва"_s);
+    DBGridFish->horizontalHeader()->setStretchLastSection(true);
+
+    QFrame *photoPanel = pageparts::picturePanel(GroupBoxFishNameUkr, ImageFotoSmallFish, u"ImageFotoSmallFish"_s);
+    photoPanel->setFixedHeight(SmallPhotoHeight);
+    ImageFotoSmallFish->setStretch(true);
+
+    GroupBoxFishNameUkr->layout()->addWidget(DBGridFish);
+    GroupBoxFishNameUkr->layout()->addWidget(photoPanel);
+}
+
+void FishPage::buildCard()
+{
+    PageControlOpysFish = named(new QTabWidget(TabSpysokFish), u"PageControlOpysFish"_s);
+    TabSheetOpys = named(new QWidget, u"TabSheetOpys"_s);
+    TabSheetFoto = named(new QWidget, u"TabSheetFoto"_s);
+    PageControlOpysFish->addTab(TabSheetOpys, u"Опис"_s);
+    PageControlOpysFish->addTab(TabSheetFoto, u"Фото"_s);
+
+    buildClassPanel();
+    DBRichEditFishOpys = pageparts::textView(TabSheetOpys, u"DBRichEditFishOpys"_s,
+                                             pageparts::pixelFont(u"Times New Roman"_s, 16));
+    DBRichEditFishOpys->setDataField(u"OpysUA"_s);
+    auto *opys = new QHBoxLayout(TabSheetOpys);
+    opys->setContentsMargins(2, 2, 2, 2);
+    opys->setSpacing(2);
+    opys->addWidget(PanelClass);
+    opys->addWidget(DBRichEditFishOpys, 1);
+
+    QFrame *photoPanel = pageparts::picturePanel(TabSheetFoto, ImageFotoFish, u"ImageFotoFish"_s);
+    ImageFotoFish->setStretch(true);
+    auto *foto = new QVBoxLayout(TabSheetFoto);
+    foto->setContentsMargins(2, 2, 2, 2);
+    foto->addWidget(photoPanel);
+
+    auto *layout = new QHBoxLayout(TabSpysokFish);
+    pageparts::pageMargins(layout);
+    layout->addWidget(GroupBoxFishNameUkr);
+    layout->addWidget(PageControlOpysFish, 1);
+}
+
+void FishPage::buildClassPanel()
+{
+    PanelClass = named(pageparts::whitePanel(TabSheetOpys), u"PanelClass"_s);
+    PanelClass->setFont(pageparts::pixelFont(u"Tahoma"_s, 15));
+    // The panel is as wide as its longest line.
+    PanelClass->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+
+    const QFont rankFont = pageparts::pixelFont(u"Tahoma"_s, 15, true);
+    auto *rows = new QVBoxLayout(PanelClass);
+    // Inside the border: the rank labels stand at 10, the first row at 5.
+    const int border = PanelClass->frameWidth();
+    rows->setContentsMargins(10 - border, 5 - border, 10 - border, 5 - border);
+    rows->setSpacing(0);
+
+    // Each row reads as one packed line: rank, name, " (", Latin name, " ) ".
+    auto row = [&](QLabel *&rank, const QString &rankName, const QString &caption, const QString &tip,
+                   DBText *&name, const QString &nameName, const QString &field, DBText *&latin,
+                   const QString &latinName, const QString &latinField, QLabel *&open, QLabel *&close) {
+        rank = label(PanelClass, rankName, caption);
+        rank->setFont(rankFont);
+        rank->setToolTip(tip);
+        name = nameView(PanelClass, nameName, field);
+        open = label(PanelClass, rankName.left(1) + u'1', u" ("_s);
+        latin = nameView(PanelClass, latinName, latinField);
+        close = label(PanelClass, rankName.left(1) + u'2', u" ) "_s);
+        auto *line = new QHBoxLayout;
+        line->setSpacing(0);
+        for (QLabel *part : {rank, static_cast<QLabel *>(name), open, static_cast<QLabel *>(latin), close}) {
+            part->setFixedHeight(ClassRowHeight);
+            part->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            line->addWidget(part);
+        }
+        line->addStretch(1);
+        rows->addLayout(line);
+    };
+    row(Cl, u"Cl"_s, u" Клас: "_s, u"Один з основних рангів біологічної класифікації."_s, CUkr, u"CUkr"_s,
+        u"ClassisUA"_s, CLat, u"CLat"_s, u"Classis"_s, C1, C2);
+    row(Or, u"Or"_s, u" Ряд: "_s,
+        u"Систематична категорія (ранг) у біології, що об’єднує найближчі родини тварин."_s, OUkr, u"OUkr"_s,
+        u"OrdoUA"_s, OLat, u"OLat"_s, u"Ordo"_s, O1, O2);
+    row(Fa, u"Fa"_s, u" Родина: "_s,
+        u"Таксономічна категорія в біологічній систематиці. Родина поєднує близькі роди, що мають спільне "
+        u"походження."_s,
+        FUkr, u"FUkr"_s, u"FamiliaUA"_s, FLat, u"FLat"_s, u"Familia"_s, F1, F2);
+    row(Ge, u"Ge"_s, u" Рід: "_s,
+        u"Основна надвидова категорія в біологічній систематиці, що поєднує соматично споріднені види"_s, GUkr,
+        u"GUkr"_s, u"GenusUA"_s, GLat, u"GLat"_s, u"Genus"_s, G1, G2);
+    row(Sp, u"Sp"_s, u" Вид: "_s,
+        u"Основна структурна одиниця біологічної систематики живих організмів. Вид об’єднує особини, "
+        u"подібні будовою, способом життя й поширенням, що вільно схрещуються між собою і дають плідне "
+        u"потомство. Назва виду складається з назви роду та видового епітета."_s,
+        SUkr, u"SUkr"_s, u"SpeciesUA"_s, SLat, u"SLat"_s, u"Species"_s, S1, S2);
+
+    // Weight and length have captions for the language files but no line on the card.
+    Ma = label(PanelClass, u"Ma"_s, u" Маса: "_s);
+    Dl = label(PanelClass, u"Dl"_s, u" Довжина: "_s);
+    for (QLabel *hidden : {Ma, Dl}) {
+        hidden->setFont(rankFont);
+        hidden->hide();
+        rows->addWidget(hidden);
+    }
+    rows->addStretch(1);
+}
+
+void FishPage::buildClassTable()
+{
+    DBGridFishAll = pageparts::listGrid(TabClassFish, u"DBGridFishAll"_s);
+    for (const TableColumn &column : ClassTableColumns)
+        DBGridFishAll->addColumn(str(column.field), str(column.title), column.width);
+    auto *layout = new QVBoxLayout(TabClassFish);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(DBGridFishAll);
 }
 
 void FishPage::bind(TDataModule2 &dataModule)
 {
-    Q_UNUSED(dataModule);
+    DataSource *fish = &dataModule.FishDS;
+    DBGridFish->setDataSource(fish);
+    DBGridFishAll->setDataSource(fish);
+    DBRichEditFishOpys->setDataSource(fish);
+    for (DBText *view : {CUkr, OUkr, FUkr, GUkr, SUkr, CLat, OLat, FLat, GLat, SLat})
+        view->setDataSource(fish);
 }
 
 } // namespace lynvar

@@ -1,19 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/KuhnyaPage.h"
 
+#include "controls/DBGrid.h"
+#include "controls/DBRichEdit.h"
 #include "data/DataModule2.h"
+#include "reference/PageParts.h"
+#include "reference/PictureView.h"
 
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTextEdit>
 #include <QWidget>
 
 namespace lynvar {
 
+using namespace Qt::StringLiterals;
+using pageparts::named;
+
 KuhnyaPage::KuhnyaPage(QWidget *page) : QObject(page), TabKuhnya(page)
 {
+    GroupBoxKuhnyaName = pageparts::columnGroup(page, u"GroupBoxKuhnyaName"_s);
+    GroupBoxKuhnyaName->setFixedWidth(204);
+    DBGridKuhnyaName = pageparts::listGrid(GroupBoxKuhnyaName, u"DBGridKuhnyaName"_s);
+    DBGridKuhnyaName->addColumn(u"NameUA"_s, u"Рецепт"_s);
+    DBGridKuhnyaName->horizontalHeader()->setStretchLastSection(true);
+
+    // The recipe picture always fills the width or height it is given, from the top left corner.
+    QFrame *photoPanel = pageparts::picturePanel(GroupBoxKuhnyaName, ImageKuhnyaSmall, u"ImageKuhnyaSmall"_s);
+    photoPanel->setFixedHeight(150);
+    ImageKuhnyaSmall->setStretch(true);
+    ImageKuhnyaSmall->setCentered(false);
+
+    GroupBoxKuhnyaName->layout()->addWidget(DBGridKuhnyaName);
+    GroupBoxKuhnyaName->layout()->addWidget(photoPanel);
+
+    DBRichEditKuhnya = pageparts::textView(page, u"DBRichEditKuhnya"_s, pageparts::pixelFont(u"Times New Roman"_s, 16));
+    DBRichEditKuhnya->setDataField(u"ReceptUA"_s);
+
+    RichEditTemp = named(new QTextEdit(page), u"RichEditTemp"_s);
+    RichEditTemp->setAcceptRichText(true);
+    RichEditTemp->hide();
+
+    auto *layout = new QHBoxLayout(page);
+    pageparts::pageMargins(layout);
+    layout->addWidget(GroupBoxKuhnyaName);
+    layout->addWidget(DBRichEditKuhnya, 1);
 }
 
 void KuhnyaPage::bind(TDataModule2 &dataModule)
 {
-    Q_UNUSED(dataModule);
+    DBGridKuhnyaName->setDataSource(&dataModule.KuhnyaDS);
+    DBRichEditKuhnya->setDataSource(&dataModule.KuhnyaDS);
 }
 
 } // namespace lynvar

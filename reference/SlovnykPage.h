@@ -3,14 +3,17 @@
 
 #include <QObject>
 
+class QGroupBox;
 class QWidget;
 
 namespace lynvar {
 
+class DBGrid;
+class DBRichEdit;
 class TDataModule2;
 
-// The controls of the dictionary page: the word list and its explanation. They are made with the main window and bound to the data module's
-// data sources once it exists.
+// The controls of the dictionary page: the word list and its explanation. They are made with the
+// main window and bound to the data module's data sources once it exists.
 class SlovnykPage final : public QObject
 {
     Q_OBJECT
@@ -20,6 +23,9 @@ public:
     void bind(TDataModule2 &dataModule);
 
     QWidget *TabSlovnyk;
+    QGroupBox *GroupBoxRybalkaName;
+    DBGrid *DBGridRybalkaName;
+    DBRichEdit *DBRichEditRybalkaOpys;
 };
 
 } // namespace lynvar

@@ -1,25 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/VuzlyPage.h"
 
+#include "controls/DBGrid.h"
+#include "controls/DBRichEdit.h"
 #include "data/DataModule2.h"
+#include "reference/PageParts.h"
+#include "reference/PictureView.h"
 
+#include <QFrame>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QSplitter>
 #include <QWidget>
 
 namespace lynvar {
 
+using namespace Qt::StringLiterals;
+using pageparts::named;
+
 VuzlyPage::VuzlyPage(QWidget *page) : QObject(page), TabVuzly(page)
 {
+    GroupBox7 = pageparts::columnGroup(page, u"GroupBox7"_s);
+    GroupBox7->setFixedWidth(204);
+    DBGridVuzly = pageparts::listGrid(GroupBox7, u"DBGridVuzly"_s);
+    DBGridVuzly->addColumn(u"NameUA"_s, u"Вузли"_s);
+    DBGridVuzly->horizontalHeader()->setStretchLastSection(true);
+    GroupBox7->layout()->addWidget(DBGridVuzly);
+
+    Splitter4 = pageparts::splitter(Qt::Horizontal, page, u"Splitter4"_s);
+    DBRichEditVuzly = pageparts::textView(Splitter4, u"DBRichEditVuzly"_s,
+                                          pageparts::pixelFont(u"Times New Roman"_s, 16));
+    DBRichEditVuzly->setDataField(u"OpysUA"_s);
+
+    // The picture panel's width is set by the main window from its height.
+    Panel3 = named(pageparts::picturePanel(Splitter4, ImageVuzly, u"ImageVuzly"_s), u"Panel3"_s);
+    ImageVuzly->setStretch(false);
+
+    Splitter4->addWidget(DBRichEditVuzly);
+    Splitter4->addWidget(Panel3);
+    Splitter4->setStretchFactor(0, 1);
+    Splitter4->setStretchFactor(1, 0);
+
     auto *layout = new QHBoxLayout(page);
-    layout->addStretch(1);
-    Panel3 = new QWidget(page);
-    Panel3->setObjectName(QStringLiteral("Panel3"));
-    layout->addWidget(Panel3);
+    pageparts::pageMargins(layout);
+    layout->addWidget(GroupBox7);
+    layout->addWidget(Splitter4, 1);
 }
 
 void VuzlyPage::bind(TDataModule2 &dataModule)
 {
-    Q_UNUSED(dataModule);
+    DBGridVuzly->setDataSource(&dataModule.VuzlyDS);
+    DBRichEditVuzly->setDataSource(&dataModule.VuzlyDS);
 }
 
 } // namespace lynvar

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QFrame;
+class QGroupBox;
+class QLayout;
+class QSplitter;
+class QWidget;
+
+namespace lynvar {
+
+class DBGrid;
+class DBRichEdit;
+class PictureView;
+
+// Small builders shared by the handbook pages, so that every list and every text view of the
+// handbook looks and behaves the same.
+namespace pageparts {
+
+// Controls carry their names as object names: the language files find them by these names.
+template <typename T> T *named(T *object, const QString &name)
+{
+    object->setObjectName(name);
+    return object;
+}
+
+QFont pixelFont(const QString &family, int pixelSize, bool bold = false);
+
+// A read-only list in Tahoma 13 pixels.
+DBGrid *listGrid(QWidget *parent, const QString &name);
+// A read-only rich-text view with a vertical scroll bar, in `font`.
+DBRichEdit *textView(QWidget *parent, const QString &name, const QFont &font);
+// A group box laid out as one column with narrow margins.
+QGroupBox *columnGroup(QWidget *parent, const QString &name, const QString &title = {});
+// A white panel with a single border.
+QFrame *whitePanel(QWidget *parent);
+// A picture view filling a white panel made for it; returns the panel.
+QFrame *picturePanel(QWidget *parent, PictureView *&view, const QString &name);
+QSplitter *splitter(Qt::Orientation orientation, QWidget *parent, const QString &name);
+// Margins and spacing of a page's own layout.
+void pageMargins(QLayout *layout);
+
+} // namespace pageparts
+} // namespace lynvar

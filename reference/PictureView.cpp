@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reference/PictureView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace lynvar {
+
+PictureView::PictureView(QWidget *parent) : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+}
+
+void PictureView::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void PictureView::setStretch(bool stretch)
+{
+    m_stretch = stretch;
+    update();
+}
+
+void PictureView::setCentered(bool centered)
+{
+    m_centered = centered;
+    update();
+}
+
+QRect PictureView::pictureRect() const
+{
+    if (m_picture.isNull() || width() <= 0 || height() <= 0)
+        return {};
+    double scale = std::min(double(width()) / m_picture.width(), double(height()) / m_picture.height());
+    if (!m_stretch)
+        scale = std::min(scale, 1.0);
+    const QSize size(std::max(1, qRound(m_picture.width() * scale)), std::max(1, qRound(m_picture.height() * scale)));
+    if (!m_centered)
+        return QRect(QPoint(0, 0), size);
+    return QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+}
+
+void PictureView::paintEvent(QPaintEvent *)
+{
+    const QRect target = pictureRect();
+    if (target.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, m_picture);
+}
+
+void PictureView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+void PictureView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT doubleClicked();
+}
+
+} // namespace lynvar
