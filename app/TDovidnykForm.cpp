@@ -19,6 +19,7 @@
 #include "reference/VuzlyPage.h"
 
 #include <QAction>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -74,6 +75,9 @@ void TDovidnykForm::attachPopupMenus()
     attach(fishMapPage->DBGridMap, PopupMenuGridMap);
     attach(schodennykPage->DBGridSchodennyk, PopupMenuSchodennyk);
     attach(fishMapPage->DBMemoFish, PopupMenuEdit); // the memo stays hidden, so this menu never opens
+    // Copying a fish's classification to paste it into another is offered where the classification shows.
+    attach(fishPage->PanelClass, PopupMenu1);
+    attach(fishPage->DBGridFishAll, PopupMenu1);
     // Deleting a place or a trip's method with Ctrl+Delete asks first.
     fishMapPage->DBGridMap->setUserDialogs(&m_dialogs);
     schodennykPage->DBGrid3->setUserDialogs(&m_dialogs);

@@ -26,6 +26,8 @@ void DBRichEdit::showRecord()
         rtf::readInto(*document(), m_link.text());
     else
         rtf::readInto(*document(), QString());
+    // Every record is shown from its beginning, not scrolled to where the loading left the caret.
+    moveCursor(QTextCursor::Start);
     QTextEdit::setReadOnly(!m_link.canModify());
     m_showing = false;
     Q_EMIT changed();

@@ -38,12 +38,6 @@ DBRichEdit *textView(QWidget *parent, const QString &name, const QFont &font)
     view->setReadOnly(true);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Loading a record leaves the caret after its last character, and the view would scroll to it
-    // at its next resize: each record is shown from its beginning.
-    QObject::connect(view, &DBRichEdit::changed, view, [view] {
-        if (view->readOnlyOption())
-            view->moveCursor(QTextCursor::Start);
-    });
     return view;
 }
 
