@@ -8,51 +8,33 @@
 
 namespace lynvar {
 
-DBGridModel::DBGridModel(QObject *parent) : QAbstractTableModel(parent) {}
+DBGridModel::DBGridModel(QObject *parent) : QAbstractTableModel(parent)
+{
+    connect(&m_link, &DataSourceLink::dataSetChanged, this, [this](DataSet *previous, DataSet *current) {
+        if (previous)
+            disconnect(previous, nullptr, this, nullptr);
+        if (!current)
+            return;
+        connect(current, &DataSet::recordsReset, this, &DBGridModel::resetRows);
+        connect(current, &DataSet::activeChanged, this, &DBGridModel::resetRows);
+        connect(current, &DataSet::recordChanged, this, &DBGridModel::rowChanged);
+        connect(current, &DataSet::currentChanged, this, &DBGridModel::currentRecordChanged);
+    });
+    connect(&m_link, &DataSourceLink::relinked, this, [this] {
+        resetRows();
+        Q_EMIT currentRecordChanged();
+    });
+}
 
 void DBGridModel::setDataSource(DataSource *source)
 {
-    if (m_source == source)
-        return;
-    if (m_source)
-        disconnect(m_source, nullptr, this, nullptr);
-    m_source = source;
-    if (m_source) {
-        connect(m_source, &DataSource::dataSetChanged, this, &DBGridModel::attachDataSet);
-        connect(m_source, &QObject::destroyed, this, [this] {
-            m_source = nullptr;
-            attachDataSet();
-        });
-    }
-    attachDataSet();
-}
-
-void DBGridModel::attachDataSet()
-{
-    DataSet *dataSet = m_source ? m_source->dataSet() : nullptr;
-    if (m_dataSet != dataSet) {
-        if (m_dataSet)
-            disconnect(m_dataSet, nullptr, this, nullptr);
-        m_dataSet = dataSet;
-        if (m_dataSet) {
-            connect(m_dataSet, &DataSet::recordsReset, this, &DBGridModel::resetRows);
-            connect(m_dataSet, &DataSet::activeChanged, this, &DBGridModel::resetRows);
-            connect(m_dataSet, &DataSet::recordChanged, this, &DBGridModel::rowChanged);
-            connect(m_dataSet, &DataSet::currentChanged, this, &DBGridModel::currentRecordChanged);
-            connect(m_dataSet, &QObject::destroyed, this, [this] {
-                m_dataSet = nullptr;
-                resetRows();
-            });
-        }
-    }
-    resetRows();
-    Q_EMIT currentRecordChanged();
+    m_link.setDataSource(source);
 }
 
 void DBGridModel::resetRows()
 {
     beginResetModel();
-    m_rows = m_dataSet && m_dataSet->isActive() ? m_dataSet->recordCount() : 0;
+    m_rows = m_link.dataSet() && m_link.dataSet()->isActive() ? m_link.dataSet()->recordCount() : 0;
     endResetModel();
 }
 
@@ -115,15 +97,15 @@ QString DBGridModel::shownTitle(int column) const
 
 int DBGridModel::fieldOf(int column) const
 {
-    if (!m_dataSet || column < 0 || column >= columns())
+    if (!m_link.dataSet() || column < 0 || column >= columns())
         return -1;
-    return m_dataSet->fieldIndex(m_columns[column].fieldName);
+    return m_link.dataSet()->fieldIndex(m_columns[column].fieldName);
 }
 
 QVariant DBGridModel::cellValue(int row, int column) const
 {
     const int field = fieldOf(column);
-    return field >= 0 ? m_dataSet->valueAt(row, field) : QVariant();
+    return field >= 0 ? m_link.dataSet()->valueAt(row, field) : QVariant();
 }
 
 QString DBGridModel::cellText(int row, int column) const
@@ -131,14 +113,14 @@ QString DBGridModel::cellText(int row, int column) const
     const int field = fieldOf(column);
     if (field < 0)
         return {};
-    return fieldvalue::toText(m_dataSet->table().fields[field].type, m_dataSet->valueAt(row, field));
+    return fieldvalue::toText(m_link.dataSet()->table().fields[field].type, m_link.dataSet()->valueAt(row, field));
 }
 
 bool DBGridModel::isCellEditable(const QModelIndex &index) const
 {
     const int field = fieldOf(index.column());
-    return !m_readOnly && field >= 0 && m_dataSet->isActive() && index.row() < m_rows &&
-           m_dataSet->table().fields[field].type != FieldType::AutoNumber;
+    return !m_readOnly && field >= 0 && m_link.dataSet()->isActive() && index.row() < m_rows &&
+           m_link.dataSet()->table().fields[field].type != FieldType::AutoNumber;
 }
 
 bool DBGridModel::isCell(const QModelIndex &index) const
@@ -170,8 +152,8 @@ QVariant DBGridModel::data(const QModelIndex &index, int role) const
     }
     case Qt::TextAlignmentRole: {
         const int field = fieldOf(index.column());
-        if (field >= 0 && m_dataSet->table().fields[field].isNumeric() &&
-            m_dataSet->table().fields[field].type != FieldType::Boolean)
+        if (field >= 0 && m_link.dataSet()->table().fields[field].isNumeric() &&
+            m_link.dataSet()->table().fields[field].type != FieldType::Boolean)
             return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
         return {};
     }
@@ -199,21 +181,21 @@ Qt::ItemFlags DBGridModel::flags(const QModelIndex &index) const
 
 void DBGridModel::startEdit(int row)
 {
-    if (m_readOnly || !m_dataSet || !m_dataSet->isActive() || row != m_dataSet->currentRow())
+    if (m_readOnly || !m_link.dataSet() || !m_link.dataSet()->isActive() || row != m_link.dataSet()->currentRow())
         return;
-    m_dataSet->edit();
+    m_link.dataSet()->edit();
 }
 
 void DBGridModel::writeCell(const QModelIndex &index, const QString &text)
 {
     // An editor left open while the data set moved by itself belongs to a record that is no longer
     // current: what it holds cannot be written.
-    if (!isCellEditable(index) || index.row() != m_dataSet->currentRow())
+    if (!isCellEditable(index) || index.row() != m_link.dataSet()->currentRow())
         return;
     if (text == cellText(index.row(), index.column()))
         return; // nothing changed: no edit, nothing written
-    m_dataSet->edit();
-    m_dataSet->setValue(fieldOf(index.column()), text.isEmpty() ? QVariant() : QVariant(text));
+    m_link.dataSet()->edit();
+    m_link.dataSet()->setValue(fieldOf(index.column()), text.isEmpty() ? QVariant() : QVariant(text));
 }
 
 bool DBGridModel::setData(const QModelIndex &index, const QVariant &value, int role)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/DataSourceLink.h"
 #include "data/DataSet.h"
 #include "data/DataSource.h"
 
@@ -36,8 +37,8 @@ public:
     explicit DBGridModel(QObject *parent = nullptr);
 
     void setDataSource(DataSource *source);
-    DataSource *dataSource() const { return m_source; }
-    DataSet *dataSet() const { return m_dataSet; }
+    DataSource *dataSource() const { return m_link.dataSource(); }
+    DataSet *dataSet() const { return m_link.dataSet(); }
     void setReadOnly(bool readOnly);
     bool isReadOnly() const { return m_readOnly; }
 
@@ -76,14 +77,12 @@ Q_SIGNALS:
     void currentRecordChanged();
 
 private:
-    void attachDataSet();
     void resetRows();
     void rowChanged(int row);
     QString cellText(int row, int column) const;
     bool isCell(const QModelIndex &index) const;
 
-    QPointer<DataSource> m_source;
-    QPointer<DataSet> m_dataSet;
+    DataSourceLink m_link;
     QList<DBGridColumn> m_columns;
     int m_rows = 0;
     bool m_readOnly = false;

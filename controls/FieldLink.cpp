@@ -22,48 +22,28 @@ bool FieldLink::Shown::operator==(const Shown &other) const
            sameValue(value, other.value);
 }
 
-FieldLink::FieldLink(QObject *parent) : QObject(parent) {}
+FieldLink::FieldLink(QObject *parent) : QObject(parent)
+{
+    connect(&m_link, &DataSourceLink::dataSetChanged, this, [this](DataSet *previous, DataSet *current) {
+        if (previous)
+            disconnect(previous, nullptr, this, nullptr);
+        if (!current)
+            return;
+        for (auto signal : {&DataSet::recordsReset, &DataSet::currentChanged, &DataSet::stateChanged})
+            connect(current, signal, this, &FieldLink::update);
+        connect(current, &DataSet::recordChanged, this, &FieldLink::update);
+        connect(current, &DataSet::fieldChanged, this, &FieldLink::update);
+        connect(current, &DataSet::activeChanged, this, &FieldLink::update);
+    });
+    connect(&m_link, &DataSourceLink::relinked, this, [this] {
+        resolveField();
+        update();
+    });
+}
 
 void FieldLink::setDataSource(DataSource *source)
 {
-    if (m_source == source)
-        return;
-    if (m_source)
-        disconnect(m_source, nullptr, this, nullptr);
-    m_source = source;
-    if (m_source) {
-        connect(m_source, &DataSource::dataSetChanged, this, &FieldLink::attachDataSet);
-        connect(m_source, &QObject::destroyed, this, [this] {
-            m_source = nullptr;
-            attachDataSet();
-        });
-    }
-    attachDataSet();
-}
-
-void FieldLink::attachDataSet()
-{
-    DataSet *dataSet = m_source ? m_source->dataSet() : nullptr;
-    if (m_dataSet != dataSet) {
-        if (m_dataSet)
-            disconnect(m_dataSet, nullptr, this, nullptr);
-        m_dataSet = dataSet;
-        if (m_dataSet) {
-            connect(m_dataSet, &DataSet::recordsReset, this, &FieldLink::update);
-            connect(m_dataSet, &DataSet::currentChanged, this, &FieldLink::update);
-            connect(m_dataSet, &DataSet::stateChanged, this, &FieldLink::update);
-            connect(m_dataSet, &DataSet::recordChanged, this, &FieldLink::update);
-            connect(m_dataSet, &DataSet::fieldChanged, this, &FieldLink::update);
-            connect(m_dataSet, &DataSet::activeChanged, this, &FieldLink::update);
-            connect(m_dataSet, &QObject::destroyed, this, [this] {
-                m_dataSet = nullptr;
-                resolveField();
-                reload();
-            });
-        }
-    }
-    resolveField();
-    update();
+    m_link.setDataSource(source);
 }
 
 void FieldLink::setFieldName(const QString &name)
@@ -81,17 +61,17 @@ void FieldLink::setReadOnly(bool readOnly)
 
 void FieldLink::resolveField()
 {
-    m_field = m_dataSet && !m_fieldName.isEmpty() ? m_dataSet->fieldIndex(m_fieldName) : -1;
+    m_field = m_link.dataSet() && !m_fieldName.isEmpty() ? m_link.dataSet()->fieldIndex(m_fieldName) : -1;
 }
 
 const FieldDef *FieldLink::fieldDef() const
 {
-    return m_field >= 0 && m_dataSet ? &m_dataSet->table().fields[m_field] : nullptr;
+    return m_field >= 0 && m_link.dataSet() ? &m_link.dataSet()->table().fields[m_field] : nullptr;
 }
 
 bool FieldLink::hasRecord() const
 {
-    return m_field >= 0 && m_dataSet && m_dataSet->isActive() && m_dataSet->currentRow() >= 0;
+    return m_field >= 0 && m_link.dataSet() && m_link.dataSet()->isActive() && m_link.dataSet()->currentRow() >= 0;
 }
 
 bool FieldLink::canModify() const
@@ -101,7 +81,7 @@ bool FieldLink::canModify() const
 
 QVariant FieldLink::value() const
 {
-    return hasRecord() ? m_dataSet->value(m_field) : QVariant();
+    return hasRecord() ? m_link.dataSet()->value(m_field) : QVariant();
 }
 
 QString FieldLink::text() const
@@ -112,17 +92,17 @@ QString FieldLink::text() const
 FieldLink::Shown FieldLink::current() const
 {
     Shown s;
-    s.dataSet = m_dataSet;
+    s.dataSet = m_link.dataSet();
     s.field = m_field;
     s.hasRecord = hasRecord();
     s.canModify = canModify();
     if (s.hasRecord) {
         // A new record has no number yet: its row stands for it, in a form no number equals.
-        const int id = m_dataSet->fieldIndex(u"ID");
-        s.identity = id >= 0 && !m_dataSet->value(id).isNull()
-                         ? m_dataSet->value(id)
-                         : QVariant(QStringLiteral("row %1").arg(m_dataSet->currentRow()));
-        s.value = m_dataSet->value(m_field);
+        const int id = m_link.dataSet()->fieldIndex(u"ID");
+        s.identity = id >= 0 && !m_link.dataSet()->value(id).isNull()
+                         ? m_link.dataSet()->value(id)
+                         : QVariant(QStringLiteral("row %1").arg(m_link.dataSet()->currentRow()));
+        s.value = m_link.dataSet()->value(m_field);
     }
     return s;
 }
@@ -152,7 +132,7 @@ void FieldLink::startEdit()
         return;
     m_writing = true;
     try {
-        m_dataSet->edit();
+        m_link.dataSet()->edit();
     } catch (...) {
         m_writing = false;
         throw;
@@ -167,8 +147,8 @@ void FieldLink::write(const QVariant &value)
         return;
     m_writing = true;
     try {
-        m_dataSet->edit();
-        m_dataSet->setValue(m_field, value);
+        m_link.dataSet()->edit();
+        m_link.dataSet()->setValue(m_field, value);
     } catch (...) {
         m_writing = false;
         m_shown = current();

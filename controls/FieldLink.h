@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/DataSourceLink.h"
 #include "data/DataSet.h"
 #include "data/DataSource.h"
 
@@ -31,8 +32,8 @@ public:
     explicit FieldLink(QObject *parent = nullptr);
 
     void setDataSource(DataSource *source);
-    DataSource *dataSource() const { return m_source; }
-    DataSet *dataSet() const { return m_dataSet; }
+    DataSource *dataSource() const { return m_link.dataSource(); }
+    DataSet *dataSet() const { return m_link.dataSet(); }
     void setFieldName(const QString &name);
     const QString &fieldName() const { return m_fieldName; }
     void setReadOnly(bool readOnly);
@@ -80,13 +81,11 @@ private:
         bool operator==(const Shown &other) const;
     };
 
-    void attachDataSet();
     void resolveField();
     void update();
     Shown current() const;
 
-    QPointer<DataSource> m_source;
-    QPointer<DataSet> m_dataSet;
+    DataSourceLink m_link;
     QString m_fieldName;
     int m_field = -1;
     bool m_readOnly = false;

@@ -745,6 +745,16 @@ void DataSet::refresh()
     Q_EMIT currentChanged();
 }
 
+void DataSet::showFromFirstVisible()
+{
+    rebuildView(false);
+    m_current = m_view.empty() ? -1 : 0;
+    m_eof = m_bof = m_view.empty();
+    Q_EMIT recordsReset();
+    Q_EMIT currentChanged();
+    scrolled();
+}
+
 void DataSet::setFilter(const QString &expression)
 {
     FilterExpression parsed = FilterExpression::parse(expression, m_table);
@@ -755,12 +765,7 @@ void DataSet::setFilter(const QString &expression)
     // While filtering is off the expression is only stored.
     if (!isActive() || !m_filtered)
         return;
-    rebuildView(false);
-    m_current = m_view.empty() ? -1 : 0;
-    m_eof = m_bof = m_view.empty();
-    Q_EMIT recordsReset();
-    Q_EMIT currentChanged();
-    scrolled();
+    showFromFirstVisible();
 }
 
 void DataSet::setFiltered(bool on)
@@ -772,12 +777,7 @@ void DataSet::setFiltered(bool on)
     m_filtered = on;
     if (!isActive())
         return;
-    rebuildView(false);
-    m_current = m_view.empty() ? -1 : 0;
-    m_eof = m_bof = m_view.empty();
-    Q_EMIT recordsReset();
-    Q_EMIT currentChanged();
-    scrolled();
+    showFromFirstVisible();
 }
 
 void DataSet::setSort(const QString &sortText)
@@ -851,12 +851,7 @@ void DataSet::masterMoved()
         return;
     finishEditBeforeMove();
     m_rangeKey = m_master && m_master->isActive() ? m_master->value(m_masterField) : QVariant();
-    rebuildView(false);
-    m_current = m_view.empty() ? -1 : 0;
-    m_eof = m_bof = m_view.empty();
-    Q_EMIT recordsReset();
-    Q_EMIT currentChanged();
-    scrolled();
+    showFromFirstVisible();
 }
 
 bool DataSet::locate(const QString &fieldName, const QVariant &value, LocateOptions options)

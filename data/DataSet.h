@@ -174,6 +174,8 @@ private:
     void applyOrder();
     void finishEditBeforeMove();
     void scrolled();
+    // After the visible records changed: the first of them becomes current and the scroll hook runs.
+    void showFromFirstVisible();
     void masterMoved();
     void writeRecord();
     void validate() const;

@@ -10,6 +10,7 @@
 #include "data/DataModule2.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/StartedApplication.h"
 
 #include <QAction>
 #include <QMenu>
@@ -33,17 +34,7 @@ QByteArray settings(const char *activePage, const char *language)
     return ini;
 }
 
-struct Started
-{
-    explicit Started(const ProgramFolder &folder) : app(folder.path(), dialogs)
-    {
-        app.create();
-        app.showMainWindow();
-    }
-    TDovidnykForm &form() { return *app.DovidnykForm; }
-    FakeDialogs dialogs;
-    LynvarApplication app;
-};
+using Started = StartedApplication;
 
 } // namespace
 

@@ -16,6 +16,7 @@
 #include "diary/SchodennykPage.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/StartedApplication.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -37,36 +38,12 @@ using namespace lynvar::test;
 
 namespace {
 
-struct Started
+struct Started : StartedApplication
 {
-    explicit Started(const ProgramFolder &folder) : app(folder.path(), dialogs)
-    {
-        app.create();
-        app.showMainWindow();
-    }
-    TDovidnykForm &form() { return *app.DovidnykForm; }
+    using StartedApplication::StartedApplication;
     SchodennykPage &page() { return *form().schodennykPage; }
-    TDataModule2 &data() { return *app.DataModule2; }
-    // Shows the diary page and lets its layout settle, as a user's click on its tab would.
-    void showDiary()
-    {
-        form().PageControlGeneral->setCurrentIndex(1);
-        QCoreApplication::processEvents();
-    }
-    FakeDialogs dialogs;
-    LynvarApplication app;
+    void showDiary() { showPage(1); }
 };
-
-QString captionOf(const QObject *control)
-{
-    if (auto *group = qobject_cast<const QGroupBox *>(control))
-        return group->title();
-    if (auto *button = qobject_cast<const QAbstractButton *>(control))
-        return button->text();
-    if (auto *label = qobject_cast<const QLabel *>(control))
-        return label->text();
-    return {};
-}
 
 // Pictures and bound texts are labels too, but what they show comes from the data.
 bool hasOwnCaption(const QObject *control, const QString &expected)

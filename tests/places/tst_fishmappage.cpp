@@ -14,6 +14,7 @@
 #include "places/FishMapPage.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/StartedApplication.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -30,37 +31,12 @@ using namespace lynvar::test;
 
 namespace {
 
-struct Started
+struct Started : StartedApplication
 {
-    explicit Started(const ProgramFolder &folder) : app(folder.path(), dialogs)
-    {
-        app.create();
-        app.showMainWindow();
-    }
-    TDovidnykForm &form() { return *app.DovidnykForm; }
+    using StartedApplication::StartedApplication;
     FishMapPage &page() { return *form().fishMapPage; }
-    TDataModule2 &data() { return *app.DataModule2; }
-    // Shows the places page and lets its layout settle, as a user's click on its tab would.
-    void showPlaces()
-    {
-        form().PageControlGeneral->setCurrentIndex(0);
-        QCoreApplication::processEvents();
-    }
-    FakeDialogs dialogs;
-    LynvarApplication app;
+    void showPlaces() { showPage(0); }
 };
-
-// What a control shows as its own text: a group's title, a button's or a label's caption.
-QString captionOf(const QObject *control)
-{
-    if (auto *group = qobject_cast<const QGroupBox *>(control))
-        return group->title();
-    if (auto *button = qobject_cast<const QAbstractButton *>(control))
-        return button->text();
-    if (auto *label = qobject_cast<const QLabel *>(control))
-        return label->text();
-    return {};
-}
 
 bool hasOwnCaption(const QObject *control)
 {

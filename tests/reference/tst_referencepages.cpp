@@ -18,6 +18,7 @@
 #include "reference/VuzlyPage.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/StartedApplication.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -46,19 +47,15 @@ namespace {
 constexpr int FishPageIndex = 2;
 constexpr int SposobyPageIndex = 8;
 
-struct Started
+struct Started : StartedApplication
 {
-    explicit Started(const ProgramFolder &folder) : app(folder.path(), dialogs)
+    explicit Started(const ProgramFolder &folder) : StartedApplication(folder)
     {
-        app.create();
-        app.showMainWindow();
         // The layout is designed for this client size; the test screen is smaller than that.
         form().showNormal();
         form().resize(1024, 726);
         QCoreApplication::processEvents();
     }
-    TDovidnykForm &form() { return *app.DovidnykForm; }
-    TDataModule2 &data() { return *app.DataModule2; }
 
     QWidget *control(const QString &name)
     {
@@ -69,32 +66,7 @@ struct Started
     {
         return qobject_cast<T *>(control(name));
     }
-    void showPage(int index)
-    {
-        form().PageControlGeneral->setCurrentIndex(index);
-        QCoreApplication::processEvents();
-    }
-
-    FakeDialogs dialogs;
-    LynvarApplication app;
 };
-
-// The caption a user reads: a group's title, a label's or button's text, a page's tab text.
-QString captionOf(QWidget *w)
-{
-    if (auto *group = qobject_cast<QGroupBox *>(w))
-        return group->title();
-    if (auto *label = qobject_cast<QLabel *>(w))
-        return label->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(w))
-        return button->text();
-    if (auto *edit = qobject_cast<QLineEdit *>(w))
-        return edit->text();
-    for (QWidget *p = w->parentWidget(); p; p = p->parentWidget())
-        if (auto *tabs = qobject_cast<QTabWidget *>(p); tabs && tabs->indexOf(w) >= 0)
-            return tabs->tabText(tabs->indexOf(w));
-    return {};
-}
 
 QWidget *pageOf(QWidget *w)
 {

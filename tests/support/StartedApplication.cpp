@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/StartedApplication.h"
+
+#include "app/TDovidnykForm.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+namespace lynvar::test {
+
+StartedApplication::StartedApplication(const ProgramFolder &folder) : app(folder.path(), dialogs)
+{
+    app.create();
+    app.showMainWindow();
+}
+
+void StartedApplication::showPage(int index)
+{
+    form().PageControlGeneral->setCurrentIndex(index);
+    QCoreApplication::processEvents();
+}
+
+QString captionOf(const QObject *control)
+{
+    if (auto *group = qobject_cast<const QGroupBox *>(control))
+        return group->title();
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (auto *edit = qobject_cast<const QLineEdit *>(control))
+        return edit->text();
+    // A page of a tab widget: its tab's text.
+    auto *widget = qobject_cast<const QWidget *>(control);
+    for (QWidget *p = widget ? widget->parentWidget() : nullptr; p; p = p->parentWidget()) {
+        if (auto *tabs = qobject_cast<QTabWidget *>(p); tabs && tabs->indexOf(const_cast<QWidget *>(widget)) >= 0)
+            return tabs->tabText(tabs->indexOf(const_cast<QWidget *>(widget)));
+    }
+    return {};
+}
+
+} // namespace lynvar::test
