@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up, ending as soon as the main window has been shown once.
+// Run by bench_startup, which listens on descriptor 3 for the moment the window is shown.
 #include "app/GuardedApplication.h"
 #include "app/LynvarApplication.h"
 #include "app/QtUserDialogs.h"
@@ -7,6 +8,8 @@
 
 #include <QDir>
 #include <QTimer>
+
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
@@ -17,6 +20,10 @@ int main(int argc, char *argv[])
     lynvar::LynvarApplication program(programFolder, dialogs);
     program.create();
     program.showMainWindow();
-    QTimer::singleShot(0, &app, &QApplication::quit);
+    // Once the loop has shown the window, tell the benchmark (on descriptor 3) and end.
+    QTimer::singleShot(0, &app, [] {
+        ::write(3, "s", 1);
+        QApplication::quit();
+    });
     return QApplication::exec();
 }
