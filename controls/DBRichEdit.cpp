@@ -21,6 +21,18 @@ void DBRichEdit::bind(DataSource *source, const QString &fieldName)
 
 void DBRichEdit::showRecord()
 {
+    // A view nobody can see is filled when it is shown: laying out a long text is the dearest
+    // part of showing a record, and most views sit on pages that are not open.
+    if (isVisible())
+        loadRecord();
+    else
+        m_stale = true;
+    QTextEdit::setReadOnly(!m_link.canModify());
+    Q_EMIT changed();
+}
+
+void DBRichEdit::loadRecord()
+{
     m_showing = true;
     if (m_link.hasRecord())
         rtf::readInto(*document(), m_link.text());
@@ -28,9 +40,15 @@ void DBRichEdit::showRecord()
         rtf::readInto(*document(), QString());
     // Every record is shown from its beginning, not scrolled to where the loading left the caret.
     moveCursor(QTextCursor::Start);
-    QTextEdit::setReadOnly(!m_link.canModify());
     m_showing = false;
-    Q_EMIT changed();
+    m_stale = false;
+}
+
+void DBRichEdit::showEvent(QShowEvent *event)
+{
+    if (m_stale)
+        loadRecord();
+    QTextEdit::showEvent(event);
 }
 
 void DBRichEdit::userEdited()

@@ -41,14 +41,17 @@ Q_SIGNALS:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
 
 private:
     void showRecord();
+    void loadRecord();
     void userEdited();
 
     FieldLink m_link;
     bool m_showing = false;
+    bool m_stale = false; // the record changed while the view was hidden
 };
 
 } // namespace lynvar

@@ -531,6 +531,7 @@ private Q_SLOTS:
                        {QString::fromUtf8(text), QString::fromUtf8(text)});
         BoundTable knots(*m_db, "Vuzly");
         DBRichEdit view;
+        view.show();
         QSignalSpy changed(&view, &DBRichEdit::changed);
         view.bind(&knots.source, QStringLiteral("OpysUA"));
         QCOMPARE(changed.size(), 1);
@@ -550,6 +551,26 @@ private Q_SLOTS:
         knots.dataSet->close();
         QCOMPARE(changed.size(), 6);
         QCOMPARE(view.toPlainText(), QString());
+    }
+
+    void aHiddenRichTextViewShowsTheCurrentRecordOnceShown()
+    {
+        for (const char *text : {"перший", "другий"})
+            m_db->exec(QStringLiteral("INSERT INTO Vuzly(NameUA, OpysUA) VALUES(?, ?)"),
+                       {QString::fromUtf8(text), QString::fromUtf8(text)});
+        BoundTable knots(*m_db, "Vuzly");
+        DBRichEdit view;
+        QSignalSpy changed(&view, &DBRichEdit::changed);
+        view.bind(&knots.source, QStringLiteral("OpysUA"));
+        knots.dataSet->next(); // moved while nobody sees the view: the change is still reported
+        QCOMPARE(changed.size(), 2);
+        view.show();
+        QCOMPARE(view.toPlainText(), QStringLiteral("другий"));
+        view.hide();
+        knots.dataSet->first();
+        view.show();
+        QCOMPARE(view.toPlainText(), QStringLiteral("перший"));
+        QCOMPARE(m_db->changesByProgram(), 0);
     }
 
     void richTextViewReportsFocusAndPointerEntry()
