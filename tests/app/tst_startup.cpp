@@ -3,6 +3,7 @@
 #include "app/ErrorBox.h"
 #include "app/LynvarApplication.h"
 #include "app/TDovidnykForm.h"
+#include "controls/DBEdit.h"
 #include "controls/DBGrid.h"
 #include "diary/SchodennykPage.h"
 #include "places/FishMapPage.h"
@@ -224,6 +225,39 @@ private Q_SLOTS:
             QVERIFY2(p.menu->isVisible(), qPrintable(p.menu->objectName()));
             p.menu->hide();
         }
+    }
+
+    void newEditSaveKeysActOnTheFocusedControlsTable()
+    {
+        ProgramFolder folder;
+        Started run(folder);
+        TDovidnykForm &form = run.form();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        run.showPage(0);
+        DBEdit *water = form.fishMapPage->DBEdit2; // "Назва водойми"
+        water->setFocus();
+        QCoreApplication::processEvents();
+        DataSet &places = run.data().FishMapTable;
+        QVERIFY(places.isEmpty());
+
+        QTest::keyClick(water, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(places.state(), DataSet::State::Insert);
+        QTest::keyClicks(water, QStringLiteral("Desna"));
+        QTest::keyClick(water, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(places.state(), DataSet::State::Browse);
+        QCOMPARE(places.recordCount(), 1);
+        QCOMPARE(places.field(u"NameVodoymy").asString(), QStringLiteral("Desna"));
+
+        QTest::keyClick(water, Qt::Key_F2);
+        QCOMPARE(places.state(), DataSet::State::Edit);
+        water->selectAll();
+        QTest::keyClicks(water, QStringLiteral("Ros"));
+        QTest::keyClick(water, Qt::Key_S, Qt::ControlModifier);
+        // Stored in the file, not only in memory: a fresh start reads it back.
+        run.app.DataModule2->ADOConnectionZapys.close();
+        StartedApplication again(folder);
+        QCOMPARE(again.data().FishMapTable.field(u"NameVodoymy").asString(), QStringLiteral("Ros"));
     }
 
     void errorBoxAppendsAFullStopByTheCharacterRule_data()
