@@ -11,11 +11,11 @@ namespace lynvar {
 
 GuardedApplication::GuardedApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
-    // The window's fonts come from Windows; free look-alikes stand in for them here. Wine's Tahoma
-    // (with Cyrillic) lies outside the system's font folders, so it is added by hand.
+    // The window's fonts come from Windows; free look-alikes with Cyrillic stand in for them here
+    // (Comic Sans MS has none that covers Cyrillic: the system's sans-serif stands in). Wine's Tahoma
+    // lies outside the system's font folders, so it is added by hand.
     for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
         QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue")});
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif")});
 }
 
