@@ -96,10 +96,10 @@ QWidget *FishMapPage::buildPlacesList()
     QFont gridFont(QStringLiteral("Tahoma"));
     gridFont.setPixelSize(13);
     DBGridMap->setFont(gridFont);
-    DBGridMap->addColumn(QStringLiteral("Name"), QStringLiteral("Назва"), 138);
+    DBGridMap->addColumn(QStringLiteral("Name"), QStringLiteral("Назва"), 128);
     const int status = DBGridMap->addColumn(QStringLiteral("Status"), QStringLiteral("+/-"), 25);
     DBGridMap->setColumnPickList(status, {QStringLiteral("True"), QStringLiteral("False")});
-    const int rating = DBGridMap->addColumn(QStringLiteral("Ocinka"), QStringLiteral("Оцінка"), 44);
+    const int rating = DBGridMap->addColumn(QStringLiteral("Ocinka"), QStringLiteral("Оцінка"), 56); // wide enough for its title
     DBGridMap->setColumnPickList(rating, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                                           QStringLiteral("4"), QStringLiteral("5")});
     layout->addWidget(DBGridMap, 1);

@@ -253,7 +253,7 @@ private Q_SLOTS:
         const QStringList fields = {QStringLiteral("Name"), QStringLiteral("Status"),
                                     QStringLiteral("Ocinka")};
         const QStringList titles = {QStringLiteral("Назва"), QStringLiteral("+/-"), QStringLiteral("Оцінка")};
-        const QList<int> widths = {138, 25, 44};
+        const QList<int> widths = {128, 25, 56};
         for (int c = 0; c < 3; ++c) {
             QCOMPARE(grid.columnFieldName(c), fields[c]);
             QCOMPARE(grid.columnTitle(c), titles[c]);
