@@ -55,8 +55,9 @@ double dateSortNumber(const QString &iso)
     qint64 n = 0;
     int digits = 0;
     for (QChar c : iso) {
-        if (c.isDigit() && digits < 14) {
-            n = n * 10 + c.digitValue();
+        const char16_t u = c.unicode();
+        if (u >= u'0' && u <= u'9' && digits < 14) {
+            n = n * 10 + (u - u'0');
             ++digits;
         }
     }
@@ -309,6 +310,22 @@ void DataSet::applyOrder()
             std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
         else
             std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (size_t i = 0; i < keyed.size(); ++i)
+            m_view[i] = keyed[i].second;
+        return;
+    }
+    if (columns.size() == 1) {
+        // One text: sort (key, record) pairs; nulls carry an empty key and so come first, with the
+        // empty texts.
+        const SortColumn &c = *columns[0].first;
+        std::vector<std::pair<const QString *, int>> keyed;
+        keyed.reserve(m_view.size());
+        for (int r : m_view)
+            keyed.emplace_back(&c.texts[r], r);
+        if (columns[0].second)
+            std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return *b.first < *a.first; });
+        else
+            std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return *a.first < *b.first; });
         for (size_t i = 0; i < keyed.size(); ++i)
             m_view[i] = keyed[i].second;
         return;

@@ -199,11 +199,11 @@ int compare(FieldType type, const QVariant &a, const QVariant &b)
 QString textSortKey(const QString &text)
 {
     const auto &weights = cyrillicWeights();
-    QString key = text.toLower();
-    for (QChar &c : key) {
-        const char16_t u = c.unicode();
-        if (u >= CyrillicBase && u < CyrillicBase + 0x100)
-            c = QChar(weights[u - CyrillicBase]);
+    QString key(text.size(), Qt::Uninitialized);
+    QChar *out = key.data();
+    for (QChar c : text) {
+        const char16_t u = c.toLower().unicode();
+        *out++ = QChar(u >= CyrillicBase && u < CyrillicBase + 0x100 ? weights[u - CyrillicBase] : u);
     }
     return key;
 }
