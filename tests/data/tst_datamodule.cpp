@@ -230,6 +230,26 @@ private Q_SLOTS:
         }
     }
 
+    void reconnectingOpensEverythingAgainAndKeepsIndexNamesNotSorts()
+    {
+        ProgramFolder folder;
+        Run run(folder);
+        QCOMPARE(run.create(), QString());
+        TDataModule2 &dm = run.dm;
+        dm.VuzlyTable.setIndexFieldNames(QStringLiteral("NameUA"));
+        dm.FishTable.setSort(QStringLiteral("NameUA DESC"));
+        dm.ADOConnectionBook.close();
+        dm.ADOConnectionZapys.close();
+        QVERIFY(!dm.FishTable.isActive());
+        dm.OpenDataStore(folder.path());
+        for (DataSet *ds : dm.openingOrder())
+            QVERIFY2(ds->isActive(), qPrintable(ds->objectName()));
+        QCOMPARE(dm.VuzlyTable.indexFieldNames(), QStringLiteral("NameUA"));
+        QCOMPARE(dm.FishTable.sort(), QString());
+        QCOMPARE(dm.FishTable.field(u"ID").asInteger(), 1); // the database's own order again
+        QVERIFY(dm.OsnastkaTable.recordCount() > 0);       // the detail follows its reopened master
+    }
+
     void titlesOfJokesAndRecipesAreDerivedOnEveryPost()
     {
         ProgramFolder folder;
