@@ -6,6 +6,8 @@
 #include "data/FieldValue.h"
 
 
+#include <QHash>
+
 #include <algorithm>
 #include <limits>
 
@@ -285,8 +287,29 @@ const DataSet::SortColumn &DataSet::sortColumn(int field)
         else
             c.texts.push_back(v.toString());
     }
+    if (!c.numeric)
+        rankTexts(c);
     c.version = m_recordsVersion;
     return c;
+}
+
+void DataSet::rankTexts(SortColumn &c)
+{
+    // Each text becomes its rank among the distinct keys, so a sort compares numbers. Diaries repeat
+    // their places and fish many times over, so there are far fewer distinct keys than rows.
+    QHash<QString, int> rank;
+    rank.reserve(int(c.texts.size()));
+    for (const QString &key : c.texts)
+        rank.insert(key, 0);
+    QList<QString> distinct = rank.keys();
+    std::sort(distinct.begin(), distinct.end());
+    for (int i = 0; i < distinct.size(); ++i)
+        rank[distinct[i]] = i;
+    c.numbers.reserve(c.texts.size());
+    for (const QString &key : c.texts)
+        c.numbers.push_back(rank.value(key));
+    c.texts.clear();
+    c.numeric = true;
 }
 
 void DataSet::applyOrder()
@@ -298,8 +321,8 @@ void DataSet::applyOrder()
     for (const SortKey &k : m_order)
         columns.emplace_back(&sortColumn(k.field), k.descending);
 
-    if (columns.size() == 1 && columns[0].first->numeric) {
-        // The common case, one number or date: sort (key, record) pairs held side by side.
+    if (columns.size() == 1) {
+        // The common case, one field: sort (key, record) pairs held side by side.
         const SortColumn &c = *columns[0].first;
         const double nullKey = -std::numeric_limits<double>::infinity(); // nulls first
         std::vector<std::pair<double, int>> keyed;
@@ -314,31 +337,13 @@ void DataSet::applyOrder()
             m_view[i] = keyed[i].second;
         return;
     }
-    if (columns.size() == 1) {
-        // One text: sort (key, record) pairs; nulls carry an empty key and so come first, with the
-        // empty texts.
-        const SortColumn &c = *columns[0].first;
-        std::vector<std::pair<const QString *, int>> keyed;
-        keyed.reserve(m_view.size());
-        for (int r : m_view)
-            keyed.emplace_back(&c.texts[r], r);
-        if (columns[0].second)
-            std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return *b.first < *a.first; });
-        else
-            std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return *a.first < *b.first; });
-        for (size_t i = 0; i < keyed.size(); ++i)
-            m_view[i] = keyed[i].second;
-        return;
-    }
     std::stable_sort(m_view.begin(), m_view.end(), [&](int a, int b) {
         for (const auto &[c, descending] : columns) {
             int order;
             if (c->nulls[a] || c->nulls[b])
                 order = c->nulls[a] == c->nulls[b] ? 0 : (c->nulls[a] ? -1 : 1);
-            else if (c->numeric)
-                order = c->numbers[a] < c->numbers[b] ? -1 : (c->numbers[b] < c->numbers[a] ? 1 : 0);
             else
-                order = c->texts[a].compare(c->texts[b]);
+                order = c->numbers[a] < c->numbers[b] ? -1 : (c->numbers[b] < c->numbers[a] ? 1 : 0);
             if (order != 0)
                 return descending ? order > 0 : order < 0;
         }

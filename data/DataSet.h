@@ -207,11 +207,12 @@ private:
     {
         quint64 version = ~quint64(0);
         bool numeric = false;
-        std::vector<double> numbers;
-        std::vector<QString> texts; // collation keys for texts
+        std::vector<double> numbers; // numbers, dates as yyyyMMddHHmmss, texts as their rank
+        std::vector<QString> texts;  // collation keys while the ranks are made
         std::vector<char> nulls;
     };
     const SortColumn &sortColumn(int field);
+    static void rankTexts(SortColumn &column);
     quint64 m_recordsVersion = 0;
     std::map<int, SortColumn> m_sortColumns;
 
