@@ -5,7 +5,6 @@
 #include <QList>
 #include <QPixmap>
 #include <QSize>
-
 #include <utility>
 
 namespace lynvar {

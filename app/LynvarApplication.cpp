@@ -15,8 +15,7 @@
 namespace lynvar {
 
 LynvarApplication::LynvarApplication(const QString &programFolder, UserDialogs &dialogs)
-    : m_programFolder(programFolder),
-      m_dialogs(dialogs),
+    : m_programFolder(programFolder), m_dialogs(dialogs),
       m_formSettings(programFolder + QStringLiteral("/options.ini")),
       m_dataSettings(programFolder + QStringLiteral("/options.ini"))
 {

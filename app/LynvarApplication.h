@@ -4,7 +4,6 @@
 #include "common/IniFile.h"
 
 #include <QString>
-
 #include <memory>
 
 namespace lynvar {

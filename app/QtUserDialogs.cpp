@@ -31,7 +31,8 @@ void QtUserDialogs::showError(const QString &text)
 
 bool QtUserDialogs::askYesNo(const QString &text)
 {
-    return QMessageBox::question(owner(), title(), text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(owner(), title(), text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 } // namespace lynvar

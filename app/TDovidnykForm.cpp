@@ -174,13 +174,16 @@ void TDovidnykForm::buildMenus()
     MenuInsert = addItem(MenuFile, "MenuInsert", commands.DataSetInsert1, "Створити новий",
                          QKeySequence(Qt::CTRL | Qt::Key_N));
     MenuEdit = addItem(MenuFile, "MenuEdit", commands.DataSetEdit1, "Редагувати", QKeySequence(Qt::Key_F2));
-    MenuPost = addItem(MenuFile, "MenuPost", commands.DataSetPost1, "Зберегти", QKeySequence(Qt::CTRL | Qt::Key_S));
+    MenuPost =
+        addItem(MenuFile, "MenuPost", commands.DataSetPost1, "Зберегти", QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuFile->addSeparator();
     MenuExit = addItem(this, MenuFile, "MenuExit", "Вихід", &TDovidnykForm::MenuExitClick);
 
     MenuPravka = named(MainMenu1->addMenu(text("Правка")), "MenuPravka");
-    MenuCopy = addItem(MenuPravka, "MenuCopy", commands.EditCopy1, nullptr, QKeySequence(Qt::CTRL | Qt::Key_C));
-    MenuPaste = addItem(MenuPravka, "MenuPaste", commands.EditPaste1, nullptr, QKeySequence(Qt::CTRL | Qt::Key_V));
+    MenuCopy =
+        addItem(MenuPravka, "MenuCopy", commands.EditCopy1, nullptr, QKeySequence(Qt::CTRL | Qt::Key_C));
+    MenuPaste =
+        addItem(MenuPravka, "MenuPaste", commands.EditPaste1, nullptr, QKeySequence(Qt::CTRL | Qt::Key_V));
     MenuCut = addItem(MenuPravka, "MenuCut", commands.EditCut1, nullptr, QKeySequence(Qt::CTRL | Qt::Key_X));
     MenuPravka->addSeparator();
     MenuFormat = named(MenuPravka->addMenu(text("Формат")), "MenuFormat");
@@ -191,39 +194,41 @@ void TDovidnykForm::buildMenus()
     MenuAlignLeft = addItem(MenuFormat, "MenuAlignLeft", commands.RichEditAlignLeft1);
     MenuCenter = addItem(MenuFormat, "MenuCenter", commands.RichEditAlignCenter1);
     MenuAlignRight = addItem(MenuFormat, "MenuAlignRight", commands.RichEditAlignRight1);
-    MenuSelectAll =
-        addItem(MenuPravka, "MenuSelectAll", commands.EditSelectAll1, nullptr, QKeySequence(Qt::CTRL | Qt::Key_A));
+    MenuSelectAll = addItem(MenuPravka, "MenuSelectAll", commands.EditSelectAll1, nullptr,
+                            QKeySequence(Qt::CTRL | Qt::Key_A));
     MenuFontPaste = addItem(this, MenuPravka, "MenuFontPaste", "Вставити форматування тексту",
                             &TDovidnykForm::MenuFontPasteClick, QKeySequence(Qt::CTRL | Qt::Key_W));
     MenuFontInstall = addItem(this, MenuPravka, "MenuFontInstall", "Встановити форматування тексту",
                               &TDovidnykForm::MenuFontInstallClick);
-    MenuFontFormat = addItem(this, MenuPravka, "MenuFontFormat", "Формат тексту", &TDovidnykForm::ToolButtonFontClick,
-                             QKeySequence(Qt::CTRL | Qt::Key_D));
+    MenuFontFormat = addItem(this, MenuPravka, "MenuFontFormat", "Формат тексту",
+                             &TDovidnykForm::ToolButtonFontClick, QKeySequence(Qt::CTRL | Qt::Key_D));
 
     MenuSettings = named(MainMenu1->addMenu(text("Налаштування")), "MenuSettings");
-    MenuSaveBD = addItem(this, MenuSettings, "MenuSaveBD", "Зберегти зміни в базу даних", &TDovidnykForm::MenuSaveBDClick,
-                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+    MenuSaveBD = addItem(this, MenuSettings, "MenuSaveBD", "Зберегти зміни в базу даних",
+                         &TDovidnykForm::MenuSaveBDClick, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
     MenuBackupBD = addItem(this, MenuSettings, "MenuBackupBD", "Зробити резервну копію бази даних",
                            &TDovidnykForm::MenuBackupBDClick);
-    MenuCreateFile =
-        addItem(this, MenuSettings, "MenuCreateFile", "Створити файли в папках", &TDovidnykForm::MenuCreateFileClick);
-    MenuLangVygruz =
-        addItem(this, MenuSettings, "MenuLangVygruz", "Вигрузити локалізацію", &TDovidnykForm::MenuLangVygruzClick);
+    MenuCreateFile = addItem(this, MenuSettings, "MenuCreateFile", "Створити файли в папках",
+                             &TDovidnykForm::MenuCreateFileClick);
+    MenuLangVygruz = addItem(this, MenuSettings, "MenuLangVygruz", "Вигрузити локалізацію",
+                             &TDovidnykForm::MenuLangVygruzClick);
     MenuLanguages = named(MenuSettings->addMenu(text("Мова")), "MenuLanguages");
-    MenuUkranian = addItem(this, MenuLanguages, "MenuUkranian", "Українська", &TDovidnykForm::MenuUkranianClick);
+    MenuUkranian =
+        addItem(this, MenuLanguages, "MenuUkranian", "Українська", &TDovidnykForm::MenuUkranianClick);
     MenuRussian = addItem(this, MenuLanguages, "MenuRussian", "Російська", &TDovidnykForm::MenuRussianClick);
     for (QAction *item : {MenuUkranian, MenuRussian})
         item->setCheckable(true);
     MenuSettings->addSeparator();
-    MenuOptions = addItem(this, MenuSettings, "MenuOptions", "Налаштування", &TDovidnykForm::MenuOptionsClick);
+    MenuOptions =
+        addItem(this, MenuSettings, "MenuOptions", "Налаштування", &TDovidnykForm::MenuOptionsClick);
 
     MenuDovidka = named(MainMenu1->addMenu(text("Довідка")), "MenuDovidka");
     MenuDownload = addItem(this, MenuDovidka, "MenuDownload", "Завантажити нову версію програми",
                            &TDovidnykForm::MenuDownloadClick);
-    MenuLynvarNet =
-        addItem(this, MenuDovidka, "MenuLynvarNet", "Перейти на сайт LynvarNet", &TDovidnykForm::MenuLynvarNetClick);
-    MenuNewVersion =
-        addItem(this, MenuDovidka, "MenuNewVersion", "Перевірити нову версію", &TDovidnykForm::MenuNewVersionClick);
+    MenuLynvarNet = addItem(this, MenuDovidka, "MenuLynvarNet", "Перейти на сайт LynvarNet",
+                            &TDovidnykForm::MenuLynvarNetClick);
+    MenuNewVersion = addItem(this, MenuDovidka, "MenuNewVersion", "Перевірити нову версію",
+                             &TDovidnykForm::MenuNewVersionClick);
     MenuDovidka->addSeparator();
     MenuAbout = addItem(this, MenuDovidka, "MenuAbout", "Про програму", &TDovidnykForm::MenuAboutClick);
 
@@ -249,7 +254,8 @@ void TDovidnykForm::buildPopupMenus()
                                &TDovidnykForm::MenuAddMisceLovuClick);
 
     PopupMenuEdit = named(new QMenu(this), "PopupMenuEdit");
-    MenuListEdit = addItem(this, PopupMenuEdit, "MenuListEdit", "Редагувати", &TDovidnykForm::MenuListEditClick);
+    MenuListEdit =
+        addItem(this, PopupMenuEdit, "MenuListEdit", "Редагувати", &TDovidnykForm::MenuListEditClick);
 
     PopupMenu1 = named(new QMenu(this), "PopupMenu1");
     N1 = addItem(this, PopupMenu1, "N1", "Скопіювати", &TDovidnykForm::N1Click);
@@ -376,7 +382,8 @@ void TDovidnykForm::FormShow()
 
     bool isNumber = false;
     const int page =
-        m_settings.readString(QStringLiteral("ActivePage"), QStringLiteral("ActivePageIndex"), QString()).toInt(&isNumber);
+        m_settings.readString(QStringLiteral("ActivePage"), QStringLiteral("ActivePageIndex"), QString())
+            .toInt(&isNumber);
     // An index that names no page is treated like a missing one: the layout's page stays.
     if (isNumber && page >= 0 && page < PageCount)
         showPage(page);

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -53,7 +52,12 @@ bool sameName(QStringView a, QStringView b)
 // (blank line, comment, stray text), which a reader passes over and a writer keeps.
 struct ParsedLine
 {
-    enum Kind { Other, Section, Key } kind = Other;
+    enum Kind
+    {
+        Other,
+        Section,
+        Key
+    } kind = Other;
     QString name;  // section or key name
     QString value; // key lines only
 };
@@ -133,8 +137,7 @@ bool isBlank(const QByteArray &raw)
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {}
 
-QString IniFile::readString(const QString &section, const QString &key,
-                            const QString &defaultValue) const
+QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
     const Location where = locate(readLines(m_path), cleanName(section), cleanName(key));
     if (where.keyLine < 0)

@@ -113,7 +113,8 @@ QString DBGridModel::cellText(int row, int column) const
     const int field = fieldOf(column);
     if (field < 0)
         return {};
-    return fieldvalue::toText(m_link.dataSet()->table().fields[field].type, m_link.dataSet()->valueAt(row, field));
+    return fieldvalue::toText(m_link.dataSet()->table().fields[field].type,
+                              m_link.dataSet()->valueAt(row, field));
 }
 
 bool DBGridModel::isCellEditable(const QModelIndex &index) const
@@ -181,7 +182,8 @@ Qt::ItemFlags DBGridModel::flags(const QModelIndex &index) const
 
 void DBGridModel::startEdit(int row)
 {
-    if (m_readOnly || !m_link.dataSet() || !m_link.dataSet()->isActive() || row != m_link.dataSet()->currentRow())
+    if (m_readOnly || !m_link.dataSet() || !m_link.dataSet()->isActive() ||
+        row != m_link.dataSet()->currentRow())
         return;
     m_link.dataSet()->edit();
 }

@@ -71,7 +71,8 @@ const FieldDef *FieldLink::fieldDef() const
 
 bool FieldLink::hasRecord() const
 {
-    return m_field >= 0 && m_link.dataSet() && m_link.dataSet()->isActive() && m_link.dataSet()->currentRow() >= 0;
+    return m_field >= 0 && m_link.dataSet() && m_link.dataSet()->isActive() &&
+           m_link.dataSet()->currentRow() >= 0;
 }
 
 bool FieldLink::canModify() const

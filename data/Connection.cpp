@@ -5,7 +5,6 @@
 
 #include <QDateTime>
 #include <QFileInfo>
-
 #include <sqlite3.h>
 
 namespace lynvar {
@@ -54,7 +53,8 @@ void Connection::open()
             throw Error(QStringLiteral("Unrecognized database format '%1'.").arg(m_path));
         if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
             throw Error(QStringLiteral("Could not use '%1'; file already in use").arg(m_path));
-        throw Error(QStringLiteral("Could not use '%1'; %2").arg(m_path, QString::fromUtf8(sqlite3_errstr(check))));
+        throw Error(
+            QStringLiteral("Could not use '%1'; %2").arg(m_path, QString::fromUtf8(sqlite3_errstr(check))));
     }
     // Shared use with readers and writers; a read-only file or folder simply keeps its journal mode.
     sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
@@ -94,7 +94,8 @@ void Connection::execute(const QString &sql)
 Statement::Statement(const Connection &connection, const QString &sql) : m_connection(connection)
 {
     const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(connection.handle(), utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(connection.handle(), utf8.constData(), int(utf8.size()), &m_stmt, nullptr) !=
+        SQLITE_OK)
         throw Error(connection.lastError());
 }
 
@@ -152,8 +153,14 @@ bool Statement::step()
     throw Error(m_connection.lastError());
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(m_stmt); }
-bool Statement::isNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
+int Statement::columnCount() const
+{
+    return sqlite3_column_count(m_stmt);
+}
+bool Statement::isNull(int column) const
+{
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
 
 QString Statement::text(int column) const
 {
@@ -161,8 +168,14 @@ QString Statement::text(int column) const
     return QString::fromUtf8(data, sqlite3_column_bytes(m_stmt, column));
 }
 
-qint64 Statement::integer(int column) const { return sqlite3_column_int64(m_stmt, column); }
-double Statement::real(int column) const { return sqlite3_column_double(m_stmt, column); }
+qint64 Statement::integer(int column) const
+{
+    return sqlite3_column_int64(m_stmt, column);
+}
+double Statement::real(int column) const
+{
+    return sqlite3_column_double(m_stmt, column);
+}
 
 QByteArray Statement::bytes(int column) const
 {

@@ -26,53 +26,31 @@ QString name(const char *n)
 #define LYNVAR_TABLE(T, conn) T##Table(name(#T "Table"), conn, def(#T), this)
 #define LYNVAR_SOURCE(DS, T) DS(name(#DS), &T, this)
 
-TDataModule2::TDataModule2(const QString &programFolder, IniFile &settings, UserDialogs &dialogs, QObject *parent)
-    : QObject(parent),
-      ADOConnectionBook(name("ADOConnectionBook"), this),
-      ADOConnectionZapys(name("ADOConnectionZapys"), this),
-      LYNVAR_TABLE(Fish, ADOConnectionBook),
-      LYNVAR_TABLE(Rive, ADOConnectionBook),
-      LYNVAR_TABLE(Ozera, ADOConnectionBook),
-      LYNVAR_TABLE(Kuhnya, ADOConnectionBook),
-      LYNVAR_TABLE(Slovnyk, ADOConnectionBook),
-      LYNVAR_TABLE(Brends, ADOConnectionBook),
-      LYNVAR_TABLE(Anecdot, ADOConnectionBook),
-      LYNVAR_TABLE(Vuzly, ADOConnectionBook),
-      LYNVAR_TABLE(FishMap, ADOConnectionZapys),
-      LYNVAR_TABLE(Schodennyk, ADOConnectionZapys),
-      LYNVAR_TABLE(SposobyLovu, ADOConnectionZapys),
-      LYNVAR_TABLE(Osnastka, ADOConnectionBook),
-      LYNVAR_TABLE(Snast, ADOConnectionBook),
-      LYNVAR_TABLE(Nazhyvka, ADOConnectionBook),
-      LYNVAR_TABLE(Prykormka, ADOConnectionBook),
-      LYNVAR_TABLE(System, ADOConnectionBook),
-      LYNVAR_TABLE(Opady, ADOConnectionBook),
-      LYNVAR_TABLE(Viter, ADOConnectionBook),
-      LYNVAR_TABLE(Moon, ADOConnectionBook),
-      LYNVAR_SOURCE(FishDS, FishTable),
-      LYNVAR_SOURCE(RiveDS, RiveTable),
-      LYNVAR_SOURCE(OzeraDS, OzeraTable),
-      LYNVAR_SOURCE(KuhnyaDS, KuhnyaTable),
-      LYNVAR_SOURCE(SlovnykDS, SlovnykTable),
-      LYNVAR_SOURCE(BrendsDS, BrendsTable),
-      LYNVAR_SOURCE(AnecdotDS, AnecdotTable),
-      LYNVAR_SOURCE(VuzlyDS, VuzlyTable),
-      LYNVAR_SOURCE(FishMapDS, FishMapTable),
-      LYNVAR_SOURCE(SchodennykDS, SchodennykTable),
-      LYNVAR_SOURCE(SposobyLovuDS, SposobyLovuTable),
-      LYNVAR_SOURCE(OsnastkaDS, OsnastkaTable),
-      LYNVAR_SOURCE(SnastDS, SnastTable),
-      LYNVAR_SOURCE(NazyvkaDS, NazhyvkaTable),
-      LYNVAR_SOURCE(PrykormkaDS, PrykormkaTable),
-      LYNVAR_SOURCE(SystemDS, SystemTable),
-      LYNVAR_SOURCE(OpadyDS, OpadyTable),
-      LYNVAR_SOURCE(ViterDS, ViterTable),
-      LYNVAR_SOURCE(MoonDS, MoonTable),
+TDataModule2::TDataModule2(const QString &programFolder, IniFile &settings, UserDialogs &dialogs,
+                           QObject *parent)
+    : QObject(parent), ADOConnectionBook(name("ADOConnectionBook"), this),
+      ADOConnectionZapys(name("ADOConnectionZapys"), this), LYNVAR_TABLE(Fish, ADOConnectionBook),
+      LYNVAR_TABLE(Rive, ADOConnectionBook), LYNVAR_TABLE(Ozera, ADOConnectionBook),
+      LYNVAR_TABLE(Kuhnya, ADOConnectionBook), LYNVAR_TABLE(Slovnyk, ADOConnectionBook),
+      LYNVAR_TABLE(Brends, ADOConnectionBook), LYNVAR_TABLE(Anecdot, ADOConnectionBook),
+      LYNVAR_TABLE(Vuzly, ADOConnectionBook), LYNVAR_TABLE(FishMap, ADOConnectionZapys),
+      LYNVAR_TABLE(Schodennyk, ADOConnectionZapys), LYNVAR_TABLE(SposobyLovu, ADOConnectionZapys),
+      LYNVAR_TABLE(Osnastka, ADOConnectionBook), LYNVAR_TABLE(Snast, ADOConnectionBook),
+      LYNVAR_TABLE(Nazhyvka, ADOConnectionBook), LYNVAR_TABLE(Prykormka, ADOConnectionBook),
+      LYNVAR_TABLE(System, ADOConnectionBook), LYNVAR_TABLE(Opady, ADOConnectionBook),
+      LYNVAR_TABLE(Viter, ADOConnectionBook), LYNVAR_TABLE(Moon, ADOConnectionBook),
+      LYNVAR_SOURCE(FishDS, FishTable), LYNVAR_SOURCE(RiveDS, RiveTable), LYNVAR_SOURCE(OzeraDS, OzeraTable),
+      LYNVAR_SOURCE(KuhnyaDS, KuhnyaTable), LYNVAR_SOURCE(SlovnykDS, SlovnykTable),
+      LYNVAR_SOURCE(BrendsDS, BrendsTable), LYNVAR_SOURCE(AnecdotDS, AnecdotTable),
+      LYNVAR_SOURCE(VuzlyDS, VuzlyTable), LYNVAR_SOURCE(FishMapDS, FishMapTable),
+      LYNVAR_SOURCE(SchodennykDS, SchodennykTable), LYNVAR_SOURCE(SposobyLovuDS, SposobyLovuTable),
+      LYNVAR_SOURCE(OsnastkaDS, OsnastkaTable), LYNVAR_SOURCE(SnastDS, SnastTable),
+      LYNVAR_SOURCE(NazyvkaDS, NazhyvkaTable), LYNVAR_SOURCE(PrykormkaDS, PrykormkaTable),
+      LYNVAR_SOURCE(SystemDS, SystemTable), LYNVAR_SOURCE(OpadyDS, OpadyTable),
+      LYNVAR_SOURCE(ViterDS, ViterTable), LYNVAR_SOURCE(MoonDS, MoonTable),
       ADOQueryBook(name("ADOQueryBook"), ADOConnectionBook, this),
       ADOQueryZapus(name("ADOQueryZapus"), ADOConnectionBook, this), // on the reference database, as ever
-      m_programFolder(programFolder),
-      m_settings(settings),
-      m_dialogs(dialogs)
+      m_programFolder(programFolder), m_settings(settings), m_dialogs(dialogs)
 {
     setObjectName(name("DataModule2"));
     // Rigs and baits follow the current fishing method; the trip's methods follow the diary.
@@ -114,9 +92,10 @@ QString TDataModule2::templateDatabasePath(const QString &folder)
 
 QList<DataSet *> TDataModule2::openingOrder()
 {
-    return {&FishTable,      &RiveTable,        &OzeraTable,    &KuhnyaTable,   &SlovnykTable,   &BrendsTable,
-            &AnecdotTable,   &VuzlyTable,       &FishMapTable,  &SchodennykTable, &SposobyLovuTable, &OsnastkaTable,
-            &SnastTable,     &NazhyvkaTable,    &PrykormkaTable, &SystemTable,   &OpadyTable,     &ViterTable};
+    return {&FishTable,        &RiveTable,     &OzeraTable, &KuhnyaTable,   &SlovnykTable,
+            &BrendsTable,      &AnecdotTable,  &VuzlyTable, &FishMapTable,  &SchodennykTable,
+            &SposobyLovuTable, &OsnastkaTable, &SnastTable, &NazhyvkaTable, &PrykormkaTable,
+            &SystemTable,      &OpadyTable,    &ViterTable};
 }
 
 QList<DataSet *> TDataModule2::allDataSets()

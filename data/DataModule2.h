@@ -20,7 +20,8 @@ class TDataModule2 final : public QObject
 {
     Q_OBJECT
 public:
-    TDataModule2(const QString &programFolder, IniFile &settings, UserDialogs &dialogs, QObject *parent = nullptr);
+    TDataModule2(const QString &programFolder, IniFile &settings, UserDialogs &dialogs,
+                 QObject *parent = nullptr);
     ~TDataModule2() override;
 
     // Connects both databases, makes the records database on first run and opens the data sets.
@@ -43,7 +44,8 @@ public:
     Connection ADOConnectionBook;
     Connection ADOConnectionZapys;
 
-    DataSet FishTable, RiveTable, OzeraTable, KuhnyaTable, SlovnykTable, BrendsTable, AnecdotTable, VuzlyTable;
+    DataSet FishTable, RiveTable, OzeraTable, KuhnyaTable, SlovnykTable, BrendsTable, AnecdotTable,
+        VuzlyTable;
     DataSet FishMapTable, SchodennykTable, SposobyLovuTable;
     DataSet OsnastkaTable, SnastTable, NazhyvkaTable, PrykormkaTable, SystemTable, OpadyTable, ViterTable;
     DataSet MoonTable;

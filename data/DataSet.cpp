@@ -5,12 +5,9 @@
 #include "data/Connection.h"
 #include "data/FieldValue.h"
 
-
 #include <QHash>
-
 #include <algorithm>
 #include <limits>
-
 #include <sqlite3.h>
 
 namespace lynvar {
@@ -28,15 +25,21 @@ QVariant readColumn(const Statement &st, int column, FieldType type)
     switch (type) {
     case FieldType::AutoNumber:
     case FieldType::Int16:
-    case FieldType::Int32: return st.integer(column);
-    case FieldType::Boolean: return st.integer(column) != 0;
-    case FieldType::Float: return st.real(column);
-    case FieldType::Bytes: return st.bytes(column);
-    case FieldType::Decimal: return fieldvalue::normalise(type, st.text(column));
+    case FieldType::Int32:
+        return st.integer(column);
+    case FieldType::Boolean:
+        return st.integer(column) != 0;
+    case FieldType::Float:
+        return st.real(column);
+    case FieldType::Bytes:
+        return st.bytes(column);
+    case FieldType::Decimal:
+        return fieldvalue::normalise(type, st.text(column));
     case FieldType::DateTime:
     case FieldType::Text:
     case FieldType::Memo:
-    case FieldType::RichText: return st.text(column);
+    case FieldType::RichText:
+        return st.text(column);
     }
     return {};
 }
@@ -72,21 +75,66 @@ double dateSortNumber(const QString &iso)
 
 // ---------------------------------------------------------------- Field
 
-const FieldDef &Field::def() const { return m_dataSet->m_table.fields[m_index]; }
-QVariant Field::value() const { return m_dataSet->value(m_index); }
-bool Field::isNull() const { return value().isNull(); }
-QString Field::asString() const { return fieldvalue::toText(def().type, value()); }
-qint64 Field::asInteger() const { return fieldvalue::toInteger(def().type, value()); }
-double Field::asFloat() const { return fieldvalue::toDouble(def().type, value()); }
-bool Field::asBoolean() const { return fieldvalue::toBool(def().type, value()); }
-QDateTime Field::asDateTime() const { return fieldvalue::toDateTime(def().type, value()); }
-void Field::setString(const QString &v) { m_dataSet->setValue(m_index, v); }
-void Field::setInteger(qint64 v) { m_dataSet->setValue(m_index, v); }
-void Field::setFloat(double v) { m_dataSet->setValue(m_index, v); }
-void Field::setBoolean(bool v) { m_dataSet->setValue(m_index, v); }
-void Field::setDateTime(const QDateTime &v) { m_dataSet->setValue(m_index, v); }
-void Field::setValue(const QVariant &v) { m_dataSet->setValue(m_index, v); }
-void Field::clear() { m_dataSet->setValue(m_index, QVariant()); }
+const FieldDef &Field::def() const
+{
+    return m_dataSet->m_table.fields[m_index];
+}
+QVariant Field::value() const
+{
+    return m_dataSet->value(m_index);
+}
+bool Field::isNull() const
+{
+    return value().isNull();
+}
+QString Field::asString() const
+{
+    return fieldvalue::toText(def().type, value());
+}
+qint64 Field::asInteger() const
+{
+    return fieldvalue::toInteger(def().type, value());
+}
+double Field::asFloat() const
+{
+    return fieldvalue::toDouble(def().type, value());
+}
+bool Field::asBoolean() const
+{
+    return fieldvalue::toBool(def().type, value());
+}
+QDateTime Field::asDateTime() const
+{
+    return fieldvalue::toDateTime(def().type, value());
+}
+void Field::setString(const QString &v)
+{
+    m_dataSet->setValue(m_index, v);
+}
+void Field::setInteger(qint64 v)
+{
+    m_dataSet->setValue(m_index, v);
+}
+void Field::setFloat(double v)
+{
+    m_dataSet->setValue(m_index, v);
+}
+void Field::setBoolean(bool v)
+{
+    m_dataSet->setValue(m_index, v);
+}
+void Field::setDateTime(const QDateTime &v)
+{
+    m_dataSet->setValue(m_index, v);
+}
+void Field::setValue(const QVariant &v)
+{
+    m_dataSet->setValue(m_index, v);
+}
+void Field::clear()
+{
+    m_dataSet->setValue(m_index, QVariant());
+}
 
 // ---------------------------------------------------------------- DataSet
 
@@ -103,7 +151,8 @@ DataSet::~DataSet() = default;
 void DataSet::checkActive() const
 {
     if (m_state == State::Inactive)
-        throw Error(QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(objectName()));
+        throw Error(
+            QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(objectName()));
 }
 
 void DataSet::checkEditing() const
@@ -151,7 +200,8 @@ void DataSet::readTable()
             records.push_back(std::move(r));
         }
     } catch (const Error &e) {
-        throw Error(QStringLiteral("%1: cannot read table %2: %3").arg(objectName(), m_table.name, e.message()));
+        throw Error(
+            QStringLiteral("%1: cannot read table %2: %3").arg(objectName(), m_table.name, e.message()));
     }
     m_records = std::move(records);
     ++m_recordsVersion;
@@ -330,9 +380,11 @@ void DataSet::applyOrder()
         for (int r : m_view)
             keyed.emplace_back(c.nulls[r] ? nullKey : c.numbers[r], r);
         if (columns[0].second)
-            std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+            std::stable_sort(keyed.begin(), keyed.end(),
+                             [](const auto &a, const auto &b) { return a.first > b.first; });
         else
-            std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+            std::stable_sort(keyed.begin(), keyed.end(),
+                             [](const auto &a, const auto &b) { return a.first < b.first; });
         for (size_t i = 0; i < keyed.size(); ++i)
             m_view[i] = keyed[i].second;
         return;
@@ -549,9 +601,10 @@ void DataSet::validate() const
                             .arg(n));
         if (f.type == FieldType::Int32 &&
             (n < std::numeric_limits<qint32>::min() || n > std::numeric_limits<qint32>::max()))
-            throw Error(QStringLiteral("Field '%1' takes a whole number from -2147483648 to 2147483647, not %2")
-                            .arg(f.name)
-                            .arg(n));
+            throw Error(
+                QStringLiteral("Field '%1' takes a whole number from -2147483648 to 2147483647, not %2")
+                    .arg(f.name)
+                    .arg(n));
     }
 }
 
@@ -594,8 +647,9 @@ void DataSet::writeRecord()
     }
     if (fields.isEmpty() || idField < 0)
         return;
-    Statement st(m_connection, QStringLiteral("UPDATE %1 SET %2 WHERE \"ID\"=?")
-                                   .arg(quoted(m_table.name), assignments.join(u',')));
+    Statement st(
+        m_connection,
+        QStringLiteral("UPDATE %1 SET %2 WHERE \"ID\"=?").arg(quoted(m_table.name), assignments.join(u',')));
     for (int k = 0; k < fields.size(); ++k)
         st.bind(k + 1, storedForm(m_table.fields[fields[k]].type, m_buffer[fields[k]]));
     st.bind(int(fields.size()) + 1, record.values[idField]);
@@ -664,7 +718,8 @@ void DataSet::deleteRecord()
         return;
     }
     if (m_view.empty())
-        throw Error(QStringLiteral("%1: Cannot perform this operation on an empty dataset").arg(objectName()));
+        throw Error(
+            QStringLiteral("%1: Cannot perform this operation on an empty dataset").arg(objectName()));
     if (m_state == State::Edit) {
         m_buffer.clear();
         m_modified = false;
@@ -722,8 +777,10 @@ void DataSet::setValue(int field, const QVariant &value)
     if (def.type == FieldType::AutoNumber)
         throw Error(QStringLiteral("Field '%1' cannot be modified").arg(def.name));
     const QVariant v = fieldvalue::normalise(def.type, value);
-    if (v.isNull() && !value.isNull() && !(value.typeId() == QMetaType::QString && value.toString().isEmpty()))
-        throw Error(QStringLiteral("'%1' is not a valid value for field '%2'").arg(value.toString(), def.name));
+    if (v.isNull() && !value.isNull() &&
+        !(value.typeId() == QMetaType::QString && value.toString().isEmpty()))
+        throw Error(
+            QStringLiteral("'%1' is not a valid value for field '%2'").arg(value.toString(), def.name));
     if (v == m_buffer[field] && v.isNull() == m_buffer[field].isNull())
         return;
     m_buffer[field] = v;
@@ -895,7 +952,8 @@ bool DataSet::locate(const QString &fieldName, const QVariant &value, LocateOpti
         else if (v.isNull())
             match = false;
         else if (def.isText())
-            match = options.partialKey ? v.toString().startsWith(wanted, cs) : v.toString().compare(wanted, cs) == 0;
+            match = options.partialKey ? v.toString().startsWith(wanted, cs)
+                                       : v.toString().compare(wanted, cs) == 0;
         else if (options.partialKey)
             match = fieldvalue::toText(def.type, v).startsWith(wanted, cs);
         else

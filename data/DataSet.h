@@ -8,7 +8,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QVariant>
-
 #include <functional>
 #include <map>
 #include <vector>
@@ -74,7 +73,13 @@ class DataSet final : public QObject
 {
     Q_OBJECT
 public:
-    enum class State { Inactive, Browse, Edit, Insert };
+    enum class State
+    {
+        Inactive,
+        Browse,
+        Edit,
+        Insert
+    };
 
     using Hook = std::function<void(DataSet &)>;
 

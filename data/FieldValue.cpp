@@ -2,7 +2,6 @@
 #include "data/FieldValue.h"
 
 #include <QRegularExpression>
-
 #include <array>
 
 namespace lynvar::fieldvalue {
@@ -37,8 +36,9 @@ QString dateText(const QDateTime &dt)
 
 QDateTime parseDate(const QString &text)
 {
-    for (const QString &format : {IsoFormat, QStringLiteral("yyyy-MM-dd HH:mm:ss"), QStringLiteral("yyyy-MM-dd"),
-                                  QStringLiteral("dd.MM.yyyy HH:mm:ss"), QStringLiteral("dd.MM.yyyy")}) {
+    for (const QString &format :
+         {IsoFormat, QStringLiteral("yyyy-MM-dd HH:mm:ss"), QStringLiteral("yyyy-MM-dd"),
+          QStringLiteral("dd.MM.yyyy HH:mm:ss"), QStringLiteral("dd.MM.yyyy")}) {
         QDateTime dt = QDateTime::fromString(text.trimmed(), format);
         if (dt.isValid())
             return dt;
@@ -221,14 +221,17 @@ QString toText(FieldType type, const QVariant &value)
     if (value.isNull())
         return {};
     switch (type) {
-    case Boolean: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case Float: return QString::number(value.toDouble(), 'g', 15);
+    case Boolean:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case Float:
+        return QString::number(value.toDouble(), 'g', 15);
     case DateTime: {
         const QDateTime dt = toDateTime(type, value);
         return dt.time() == QTime(0, 0) ? dt.toString(QStringLiteral("dd.MM.yyyy"))
                                         : dt.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
     }
-    default: return value.toString();
+    default:
+        return value.toString();
     }
 }
 

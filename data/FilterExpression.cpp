@@ -10,7 +10,13 @@ namespace lynvar {
 
 struct FilterExpression::Node
 {
-    enum class Kind { And, Or, Not, Compare } kind = Kind::Compare;
+    enum class Kind
+    {
+        And,
+        Or,
+        Not,
+        Compare
+    } kind = Kind::Compare;
     std::unique_ptr<Node> left, right;
     // Compare
     int field = -1;
@@ -23,10 +29,14 @@ struct FilterExpression::Node
     bool eval(const QList<QVariant> &record) const
     {
         switch (kind) {
-        case Kind::And: return left->eval(record) && right->eval(record);
-        case Kind::Or: return left->eval(record) || right->eval(record);
-        case Kind::Not: return !left->eval(record);
-        case Kind::Compare: break;
+        case Kind::And:
+            return left->eval(record) && right->eval(record);
+        case Kind::Or:
+            return left->eval(record) || right->eval(record);
+        case Kind::Not:
+            return !left->eval(record);
+        case Kind::Compare:
+            break;
         }
         const QVariant &value = record[field];
         if (literal.isNull() || value.isNull()) {
@@ -90,7 +100,8 @@ private:
     {
         skipSpace();
         const int end = m_pos + int(word.size());
-        if (end > m_text.size() || QStringView(m_text).mid(m_pos, word.size()).compare(word, Qt::CaseInsensitive) != 0)
+        if (end > m_text.size() ||
+            QStringView(m_text).mid(m_pos, word.size()).compare(word, Qt::CaseInsensitive) != 0)
             return false;
         if (end < m_text.size() && (m_text[end].isLetterOrNumber() || m_text[end] == u'_'))
             return false;
@@ -207,8 +218,8 @@ private:
         if (keyword(u"FALSE"))
             return false;
         const int start = m_pos;
-        while (m_pos < m_text.size() && (m_text[m_pos].isDigit() || m_text[m_pos] == u'.' || m_text[m_pos] == u'-' ||
-                                         m_text[m_pos] == u'+'))
+        while (m_pos < m_text.size() && (m_text[m_pos].isDigit() || m_text[m_pos] == u'.' ||
+                                         m_text[m_pos] == u'-' || m_text[m_pos] == u'+'))
             ++m_pos;
         bool ok = false;
         const double number = m_text.mid(start, m_pos - start).toDouble(&ok);

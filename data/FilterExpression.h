@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QVariant>
-
 #include <memory>
 #include <vector>
 

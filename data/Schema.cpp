@@ -10,9 +10,18 @@ namespace {
 
 using enum FieldType;
 
-FieldDef id() { return {QStringLiteral("ID"), AutoNumber}; }
-FieldDef text(const char *name, int width = 255) { return {QString::fromLatin1(name), Text, width}; }
-FieldDef of(const char *name, FieldType type) { return {QString::fromLatin1(name), type}; }
+FieldDef id()
+{
+    return {QStringLiteral("ID"), AutoNumber};
+}
+FieldDef text(const char *name, int width = 255)
+{
+    return {QString::fromLatin1(name), Text, width};
+}
+FieldDef of(const char *name, FieldType type)
+{
+    return {QString::fromLatin1(name), type};
+}
 
 TableDef table(const char *name, QList<FieldDef> fields)
 {
@@ -22,17 +31,24 @@ TableDef table(const char *name, QList<FieldDef> fields)
 QString sqlType(FieldType type)
 {
     switch (type) {
-    case AutoNumber: return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
-    case Float: return QStringLiteral("REAL");
+    case AutoNumber:
+        return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+    case Float:
+        return QStringLiteral("REAL");
     case Boolean:
     case Int16:
-    case Int32: return QStringLiteral("INTEGER");
-    case Bytes: return QStringLiteral("BLOB");
-    case Decimal: return QStringLiteral("TEXT"); // canonical decimal text keeps every digit exact
-    case DateTime: return QStringLiteral("TEXT"); // ISO-8601
+    case Int32:
+        return QStringLiteral("INTEGER");
+    case Bytes:
+        return QStringLiteral("BLOB");
+    case Decimal:
+        return QStringLiteral("TEXT"); // canonical decimal text keeps every digit exact
+    case DateTime:
+        return QStringLiteral("TEXT"); // ISO-8601
     case Text:
     case Memo:
-    case RichText: return QStringLiteral("TEXT");
+    case RichText:
+        return QStringLiteral("TEXT");
     }
     return QStringLiteral("TEXT");
 }
@@ -69,41 +85,62 @@ namespace schema {
 const QList<TableDef> &referenceTables()
 {
     static const QList<TableDef> tables = {
-        table("Fish", {id(), text("SpeciesUA"), text("SpeciesRU"), text("Species"), text("GenusUA"),
-                       text("GenusRU"), text("Genus"), text("FamiliaUA"), text("FamiliaRU"), text("Familia"),
-                       text("OrdoUA"), text("OrdoRU"), text("Ordo"), text("ClassisUA"), text("ClassisRU"),
-                       text("Classis"), of("OpysUA", RichText), of("OpysRU", RichText), of("Masa", Float),
-                       of("Dlina", Float), text("NameUA"), text("NameRU"), of("Bool", Boolean),
-                       of("BoolSchodenyk", Boolean), of("Reytyng", Int16)}),
+        table("Fish", {id(),
+                       text("SpeciesUA"),
+                       text("SpeciesRU"),
+                       text("Species"),
+                       text("GenusUA"),
+                       text("GenusRU"),
+                       text("Genus"),
+                       text("FamiliaUA"),
+                       text("FamiliaRU"),
+                       text("Familia"),
+                       text("OrdoUA"),
+                       text("OrdoRU"),
+                       text("Ordo"),
+                       text("ClassisUA"),
+                       text("ClassisRU"),
+                       text("Classis"),
+                       of("OpysUA", RichText),
+                       of("OpysRU", RichText),
+                       of("Masa", Float),
+                       of("Dlina", Float),
+                       text("NameUA"),
+                       text("NameRU"),
+                       of("Bool", Boolean),
+                       of("BoolSchodenyk", Boolean),
+                       of("Reytyng", Int16)}),
         table("Rive", {id(), text("NameUA"), text("NameRU"), text("Name"), of("Dovzhyna", Float),
                        of("Ploscha", Float), text("VpadaeUA", 100), text("VpadaeRU", 100),
                        of("OpysUA", RichText), of("OpysRU", RichText)}),
         table("Ozera", {id(), text("NameUA"), text("NameRU"), of("Glybyna", Decimal), of("Ploscha", Decimal),
                         text("Rozmischena", 100), of("OpysUA", RichText), of("OpysRU", RichText), text("Lng"),
                         text("Lat")}),
-        table("Kuhnya", {id(), text("NameUA"), text("NameRU"), of("ReceptUA", RichText),
-                         of("ReceptRU", RichText)}),
-        table("Slovnyk", {id(), text("NameUA"), text("NameRU"), of("OpysUA", RichText),
-                          of("OpysRU", RichText)}),
+        table("Kuhnya",
+              {id(), text("NameUA"), text("NameRU"), of("ReceptUA", RichText), of("ReceptRU", RichText)}),
+        table("Slovnyk",
+              {id(), text("NameUA"), text("NameRU"), of("OpysUA", RichText), of("OpysRU", RichText)}),
         table("Brends", {id(), text("Name"), of("Opys", Memo)}),
-        table("Anecdot", {id(), text("NameUA"), text("NameRU"), of("AnecdotUA", RichText),
-                          of("AnecdotRU", RichText)}),
+        table("Anecdot",
+              {id(), text("NameUA"), text("NameRU"), of("AnecdotUA", RichText), of("AnecdotRU", RichText)}),
         table("Vuzly", {id(), text("NameUA", 100), text("NameRU", 100), of("OpysUA", RichText),
                         of("OpysRU", RichText), text("Images"), text("NameEN")}),
-        table("Osnastka", {id(), text("NameUkr"), text("NameRus"), of("OpysUkr", RichText),
-                           of("OpysRus", RichText), of("IDSnast", Int16), of("Bool", Boolean),
-                           of("BoolSchodenyk", Boolean), of("Foto", Bytes)}),
-        table("Snast", {id(), text("NameUkr"), text("NameRus"), of("OpysUkr", RichText), of("OpysRus", RichText),
-                        of("IDTyp", Int16), of("IDOsnastka", Int16), of("Foto", Bytes)}),
-        table("Nazhyvka", {id(), text("NameUkr"), text("NameRus"), of("OpysUkr", RichText),
-                           of("OpysRus", RichText), of("IDSnast", Int16), of("Bool", Boolean), of("Foto", Bytes),
-                           of("IDSposibLovu", Int16), of("BoolSchodenyk", Boolean), of("IDOsnastka", Int16)}),
-        table("Prykormka", {id(), text("NameUkr"), text("NameRus"), of("OpysUkr", Memo), of("OpysRus", Memo),
-                            of("Bool", Boolean), of("Foto", Bytes), of("IDSnast", Int16),
-                            of("BoolSchodenyk", Boolean)}),
-        table("System", {id(), text("Parametr"), text("ValueLabel"), of("ValueMemo", Memo),
-                         of("ValueFoto", Bytes), of("ValueBool", Boolean), of("ValueRTFUkr", RichText),
-                         of("ValueRTFRus", RichText)}),
+        table("Osnastka",
+              {id(), text("NameUkr"), text("NameRus"), of("OpysUkr", RichText), of("OpysRus", RichText),
+               of("IDSnast", Int16), of("Bool", Boolean), of("BoolSchodenyk", Boolean), of("Foto", Bytes)}),
+        table("Snast",
+              {id(), text("NameUkr"), text("NameRus"), of("OpysUkr", RichText), of("OpysRus", RichText),
+               of("IDTyp", Int16), of("IDOsnastka", Int16), of("Foto", Bytes)}),
+        table("Nazhyvka",
+              {id(), text("NameUkr"), text("NameRus"), of("OpysUkr", RichText), of("OpysRus", RichText),
+               of("IDSnast", Int16), of("Bool", Boolean), of("Foto", Bytes), of("IDSposibLovu", Int16),
+               of("BoolSchodenyk", Boolean), of("IDOsnastka", Int16)}),
+        table("Prykormka",
+              {id(), text("NameUkr"), text("NameRus"), of("OpysUkr", Memo), of("OpysRus", Memo),
+               of("Bool", Boolean), of("Foto", Bytes), of("IDSnast", Int16), of("BoolSchodenyk", Boolean)}),
+        table("System",
+              {id(), text("Parametr"), text("ValueLabel"), of("ValueMemo", Memo), of("ValueFoto", Bytes),
+               of("ValueBool", Boolean), of("ValueRTFUkr", RichText), of("ValueRTFRus", RichText)}),
         table("Opady", {id(), text("NameLat"), text("NameRus"), text("NameUkr"), of("Foto", Bytes)}),
         table("Viter", {id(), text("NameLat"), text("NameRus"), text("NameUkr"), of("Foto", Bytes)}),
         table("Moon", {id(), text("NameUkr"), text("NameRus"), of("Vik", Int16), of("OcinkaKlovu", Int16),
@@ -115,17 +152,47 @@ const QList<TableDef> &referenceTables()
 const QList<TableDef> &recordsTables()
 {
     static const QList<TableDef> tables = {
-        table("FishMap", {id(), text("Name"), text("TypVodoymy"), text("NameVodoymy"), text("Lat"), text("Lng"),
-                          of("Doroga", Memo), of("Fish", Memo), of("Opys", RichText), of("Oplata", Boolean),
-                          of("OpysOplaty", Memo), of("Date", DateTime), of("KontaktOplata", Memo),
-                          text("Misto"), text("MistoSinoptikUA"), text("MistoSinoptikRU"), text("MistoMeteo"),
-                          text("MistoRp5"), text("StanciyaRp5"), of("Ocinka", Int16), of("Reyteng", Int32),
+        table("FishMap", {id(),
+                          text("Name"),
+                          text("TypVodoymy"),
+                          text("NameVodoymy"),
+                          text("Lat"),
+                          text("Lng"),
+                          of("Doroga", Memo),
+                          of("Fish", Memo),
+                          of("Opys", RichText),
+                          of("Oplata", Boolean),
+                          of("OpysOplaty", Memo),
+                          of("Date", DateTime),
+                          of("KontaktOplata", Memo),
+                          text("Misto"),
+                          text("MistoSinoptikUA"),
+                          text("MistoSinoptikRU"),
+                          text("MistoMeteo"),
+                          text("MistoRp5"),
+                          text("StanciyaRp5"),
+                          of("Ocinka", Int16),
+                          of("Reyteng", Int32),
                           of("Status", Boolean)}),
-        table("Schodennyk", {id(), of("Date1", DateTime), of("Date2", DateTime), text("Misce"),
-                             of("IDMisce", Int32), of("TemperaturaMin", Int16), of("TemperaturaMax", Int16),
-                             text("Opady"), text("Tysk"), text("TyskBool"), text("Misto"), of("Opys", RichText),
-                             text("NaprymVitru"), text("SylaVitru"), of("MasaUlovu", Float),
-                             of("MasaTrofeyu", Float), of("Ulov", Memo), text("Trofey"), text("MistoSinoptik"),
+        table("Schodennyk", {id(),
+                             of("Date1", DateTime),
+                             of("Date2", DateTime),
+                             text("Misce"),
+                             of("IDMisce", Int32),
+                             of("TemperaturaMin", Int16),
+                             of("TemperaturaMax", Int16),
+                             text("Opady"),
+                             text("Tysk"),
+                             text("TyskBool"),
+                             text("Misto"),
+                             of("Opys", RichText),
+                             text("NaprymVitru"),
+                             text("SylaVitru"),
+                             of("MasaUlovu", Float),
+                             of("MasaTrofeyu", Float),
+                             of("Ulov", Memo),
+                             text("Trofey"),
+                             text("MistoSinoptik"),
                              of("Ocinka", Int16)}),
         table("SposobyLovu", {id(), text("Name"), of("IDSchodennyk", Int32), of("Osnastka", Memo),
                               of("Nazyvka", Memo), of("Prykormka", Memo)}),

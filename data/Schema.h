@@ -8,18 +8,19 @@ struct sqlite3;
 
 namespace lynvar {
 
-enum class FieldType {
+enum class FieldType
+{
     AutoNumber, // the record number the database gives on the first post
     Text,       // UTF-16 text of at most `width` characters
     Memo,       // text without a set length
     RichText,   // memo holding an RTF document
     Float,
-    Decimal,    // 18 digits, 6 after the point; stored as canonical text, never as binary float
+    Decimal, // 18 digits, 6 after the point; stored as canonical text, never as binary float
     Boolean,
     Int16,
     Int32,
     Bytes,
-    DateTime,   // ISO-8601 text in the database
+    DateTime, // ISO-8601 text in the database
 };
 
 struct FieldDef

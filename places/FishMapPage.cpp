@@ -99,7 +99,8 @@ QWidget *FishMapPage::buildPlacesList()
     DBGridMap->addColumn(QStringLiteral("Name"), QStringLiteral("Назва"), 128);
     const int status = DBGridMap->addColumn(QStringLiteral("Status"), QStringLiteral("+/-"), 25);
     DBGridMap->setColumnPickList(status, {QStringLiteral("True"), QStringLiteral("False")});
-    const int rating = DBGridMap->addColumn(QStringLiteral("Ocinka"), QStringLiteral("Оцінка"), 56); // wide enough for its title
+    const int rating = DBGridMap->addColumn(QStringLiteral("Ocinka"), QStringLiteral("Оцінка"),
+                                            56); // wide enough for its title
     DBGridMap->setColumnPickList(rating, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                                           QStringLiteral("4"), QStringLiteral("5")});
     layout->addWidget(DBGridMap, 1);

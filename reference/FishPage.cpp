@@ -53,12 +53,24 @@ struct TableColumn
     int width;
 };
 constexpr TableColumn ClassTableColumns[] = {
-    {u"NameUA", u"Назва (Укр)", 150},     {u"NameRU", u"Назва (Рус)", 150},     {u"SpeciesUA", u"Вид (Укр)", 140},
-    {u"SpeciesRU", u"Вид (Рус)", 140},    {u"Species", u"Вид (Лат)", 170},      {u"GenusUA", u"Рід (Укр)", 110},
-    {u"GenusRU", u"Рід (Рус)", 110},      {u"Genus", u"Рід (Лат)", 110},        {u"FamiliaUA", u"Родина (Укр)", 120},
-    {u"FamiliaRU", u"Родина (Рус)", 120}, {u"Familia", u"Родина (Лат)", 120},   {u"OrdoUA", u"Ряд (Укр)", 140},
-    {u"OrdoRU", u"Ряд (Рус)", 140},       {u"Ordo", u"Ряд (Лат)", 140},         {u"ClassisUA", u"Клас (Укр)", 150},
-    {u"ClassisRU", u"Клас (Рус)", 150},   {u"Classis", u"Клас (Лат)", 130},     {u"Masa", nullptr, 60},
+    {u"NameUA", u"Назва (Укр)", 150},
+    {u"NameRU", u"Назва (Рус)", 150},
+    {u"SpeciesUA", u"Вид (Укр)", 140},
+    {u"SpeciesRU", u"Вид (Рус)", 140},
+    {u"Species", u"Вид (Лат)", 170},
+    {u"GenusUA", u"Рід (Укр)", 110},
+    {u"GenusRU", u"Рід (Рус)", 110},
+    {u"Genus", u"Рід (Лат)", 110},
+    {u"FamiliaUA", u"Родина (Укр)", 120},
+    {u"FamiliaRU", u"Родина (Рус)", 120},
+    {u"Familia", u"Родина (Лат)", 120},
+    {u"OrdoUA", u"Ряд (Укр)", 140},
+    {u"OrdoRU", u"Ряд (Рус)", 140},
+    {u"Ordo", u"Ряд (Лат)", 140},
+    {u"ClassisUA", u"Клас (Укр)", 150},
+    {u"ClassisRU", u"Клас (Рус)", 150},
+    {u"Classis", u"Клас (Лат)", 130},
+    {u"Masa", nullptr, 60},
     {u"Dlina", nullptr, 60},
 };
 
@@ -163,7 +175,8 @@ void FishPage::buildFishList()
     DBGridFish->addColumn(u"NameUA"_s, u"Назва"_s);
     DBGridFish->horizontalHeader()->setStretchLastSection(true);
 
-    QFrame *photoPanel = pageparts::picturePanel(GroupBoxFishNameUkr, ImageFotoSmallFish, u"ImageFotoSmallFish"_s);
+    QFrame *photoPanel =
+        pageparts::picturePanel(GroupBoxFishNameUkr, ImageFotoSmallFish, u"ImageFotoSmallFish"_s);
     photoPanel->setFixedHeight(SmallPhotoHeight);
     ImageFotoSmallFish->setStretch(true);
 
@@ -246,8 +259,8 @@ void FishPage::buildClassPanel()
         u"походження."_s,
         FUkr, u"FUkr"_s, u"FamiliaUA"_s, FLat, u"FLat"_s, u"Familia"_s, F1, F2);
     row(Ge, u"Ge"_s, u" Рід: "_s,
-        u"Основна надвидова категорія в біологічній систематиці, що поєднує соматично споріднені види"_s, GUkr,
-        u"GUkr"_s, u"GenusUA"_s, GLat, u"GLat"_s, u"Genus"_s, G1, G2);
+        u"Основна надвидова категорія в біологічній систематиці, що поєднує соматично споріднені види"_s,
+        GUkr, u"GUkr"_s, u"GenusUA"_s, GLat, u"GLat"_s, u"Genus"_s, G1, G2);
     row(Sp, u"Sp"_s, u" Вид: "_s,
         u"Основна структурна одиниця біологічної систематики живих організмів. Вид об’єднує особини, "
         u"подібні будовою, способом життя й поширенням, що вільно схрещуються між собою і дають плідне "

@@ -36,7 +36,8 @@ KuhnyaPage::KuhnyaPage(QWidget *page) : QObject(page), TabKuhnya(page)
     GroupBoxKuhnyaName->layout()->addWidget(DBGridKuhnyaName);
     GroupBoxKuhnyaName->layout()->addWidget(photoPanel);
 
-    DBRichEditKuhnya = pageparts::textView(page, u"DBRichEditKuhnya"_s, pageparts::pixelFont(u"Times New Roman"_s, 16));
+    DBRichEditKuhnya =
+        pageparts::textView(page, u"DBRichEditKuhnya"_s, pageparts::pixelFont(u"Times New Roman"_s, 16));
     DBRichEditKuhnya->setDataField(u"ReceptUA"_s);
 
     RichEditTemp = named(new QTextEdit(page), u"RichEditTemp"_s);

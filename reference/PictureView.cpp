@@ -3,7 +3,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-
 #include <algorithm>
 
 namespace lynvar {
@@ -38,7 +37,8 @@ QRect PictureView::pictureRect() const
     double scale = std::min(double(width()) / m_picture.width(), double(height()) / m_picture.height());
     if (!m_stretch)
         scale = std::min(scale, 1.0);
-    const QSize size(std::max(1, qRound(m_picture.width() * scale)), std::max(1, qRound(m_picture.height() * scale)));
+    const QSize size(std::max(1, qRound(m_picture.width() * scale)),
+                     std::max(1, qRound(m_picture.height() * scale)));
     if (!m_centered)
         return QRect(QPoint(0, 0), size);
     return QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);

@@ -24,8 +24,8 @@ SlovnykPage::SlovnykPage(QWidget *page) : QObject(page), TabSlovnyk(page)
     DBGridRybalkaName->horizontalHeader()->setStretchLastSection(true);
     GroupBoxRybalkaName->layout()->addWidget(DBGridRybalkaName);
 
-    DBRichEditRybalkaOpys = pageparts::textView(page, u"DBRichEditRybalkaOpys"_s,
-                                                pageparts::pixelFont(u"Times New Roman"_s, 19));
+    DBRichEditRybalkaOpys =
+        pageparts::textView(page, u"DBRichEditRybalkaOpys"_s, pageparts::pixelFont(u"Times New Roman"_s, 19));
     DBRichEditRybalkaOpys->setDataField(u"OpysUA"_s);
 
     auto *layout = new QHBoxLayout(page);

@@ -22,8 +22,8 @@ constexpr int TextHeight = 247;
 
 // A column of the page: a list of names over the text of the current entry. The list's only
 // column has no title, so it shows its field name.
-QGroupBox *column(QWidget *parent, const QString &name, const QString &title, DBGrid *&grid, const QString &gridName,
-                  DBRichEdit *&text, const QString &textName)
+QGroupBox *column(QWidget *parent, const QString &name, const QString &title, DBGrid *&grid,
+                  const QString &gridName, DBRichEdit *&text, const QString &textName)
 {
     QGroupBox *group = pageparts::columnGroup(parent, name, title);
     grid = pageparts::listGrid(group, gridName);
@@ -45,10 +45,10 @@ SposobyPage::SposobyPage(QWidget *page) : QObject(page), TabSposoby(page)
     GroupBoxSnast = column(Splitter5, u"GroupBoxSnast"_s, u"Спосіб лову"_s, DBGridSnast, u"DBGridSnast"_s,
                            DBRichEditSposib, u"DBRichEditSposib"_s);
     Splitter7 = pageparts::splitter(Qt::Horizontal, Splitter5, u"Splitter7"_s);
-    GroupBoxOsnastka = column(Splitter7, u"GroupBoxOsnastka"_s, u"Оснастка"_s, DBGridOsnastka, u"DBGridOsnastka"_s,
-                              DBRichEditOsnastka, u"DBRichEditOsnastka"_s);
-    GroupBoxNazhyvka = column(Splitter7, u"GroupBoxNazhyvka"_s, u"Наживка"_s, DBGridNazhyvka, u"DBGridNazhyvka"_s,
-                              DBRichEditNazhyvka, u"DBRichEditNazhyvka"_s);
+    GroupBoxOsnastka = column(Splitter7, u"GroupBoxOsnastka"_s, u"Оснастка"_s, DBGridOsnastka,
+                              u"DBGridOsnastka"_s, DBRichEditOsnastka, u"DBRichEditOsnastka"_s);
+    GroupBoxNazhyvka = column(Splitter7, u"GroupBoxNazhyvka"_s, u"Наживка"_s, DBGridNazhyvka,
+                              u"DBGridNazhyvka"_s, DBRichEditNazhyvka, u"DBRichEditNazhyvka"_s);
 
     Splitter7->addWidget(GroupBoxOsnastka);
     Splitter7->addWidget(GroupBoxNazhyvka);

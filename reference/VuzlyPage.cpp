@@ -29,8 +29,8 @@ VuzlyPage::VuzlyPage(QWidget *page) : QObject(page), TabVuzly(page)
     GroupBox7->layout()->addWidget(DBGridVuzly);
 
     Splitter4 = pageparts::splitter(Qt::Horizontal, page, u"Splitter4"_s);
-    DBRichEditVuzly = pageparts::textView(Splitter4, u"DBRichEditVuzly"_s,
-                                          pageparts::pixelFont(u"Times New Roman"_s, 16));
+    DBRichEditVuzly =
+        pageparts::textView(Splitter4, u"DBRichEditVuzly"_s, pageparts::pixelFont(u"Times New Roman"_s, 16));
     DBRichEditVuzly->setDataField(u"OpysUA"_s);
 
     // The picture panel's width is set by the main window from its height.

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QTimer>
-
 #include <unistd.h>
 
 int main(int argc, char *argv[])

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -28,8 +27,10 @@ void BM_SwitchCurrentFish(benchmark::State &state)
     QTemporaryDir dir;
     const QString shipped = QStringLiteral(LYNVAR_SHIPPED_DIR);
     QDir().mkpath(dir.filePath(QStringLiteral("data")));
-    QFile::copy(shipped + QStringLiteral("/data/lynvarbook.db"), dir.filePath(QStringLiteral("data/lynvarbook.db")));
-    QFile::copy(shipped + QStringLiteral("/newbd/lynvarzapys.db"), dir.filePath(QStringLiteral("data/lynvarzapys.db")));
+    QFile::copy(shipped + QStringLiteral("/data/lynvarbook.db"),
+                dir.filePath(QStringLiteral("data/lynvarbook.db")));
+    QFile::copy(shipped + QStringLiteral("/newbd/lynvarzapys.db"),
+                dir.filePath(QStringLiteral("data/lynvarzapys.db")));
     SilentDialogs dialogs;
     lynvar::LynvarApplication app(dir.path(), dialogs);
     app.create();

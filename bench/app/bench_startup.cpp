@@ -4,13 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <unistd.h>
-
 #include <chrono>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char **environ;
 
@@ -24,8 +22,10 @@ const QString &programFolder()
         const QString shipped = QStringLiteral(LYNVAR_SHIPPED_DIR);
         QDir().mkpath(dir.filePath(QStringLiteral("data")));
         QDir().mkpath(dir.filePath(QStringLiteral("newbd")));
-        QFile::copy(shipped + QStringLiteral("/data/lynvarbook.db"), dir.filePath(QStringLiteral("data/lynvarbook.db")));
-        QFile::copy(shipped + QStringLiteral("/newbd/lynvarzapys.db"), dir.filePath(QStringLiteral("data/lynvarzapys.db")));
+        QFile::copy(shipped + QStringLiteral("/data/lynvarbook.db"),
+                    dir.filePath(QStringLiteral("data/lynvarbook.db")));
+        QFile::copy(shipped + QStringLiteral("/newbd/lynvarzapys.db"),
+                    dir.filePath(QStringLiteral("data/lynvarzapys.db")));
         QFile::copy(shipped + QStringLiteral("/options.ini"), dir.filePath(QStringLiteral("options.ini")));
         return dir.path();
     }();
@@ -69,8 +69,14 @@ void runProcess(benchmark::State &state, const char *program)
     }
 }
 
-void BM_StartupLynvarBook(benchmark::State &state) { runProcess(state, LYNVAR_PROBE); }
-void BM_StartupBareQtWindow(benchmark::State &state) { runProcess(state, LYNVAR_BARE); }
+void BM_StartupLynvarBook(benchmark::State &state)
+{
+    runProcess(state, LYNVAR_PROBE);
+}
+void BM_StartupBareQtWindow(benchmark::State &state)
+{
+    runProcess(state, LYNVAR_BARE);
+}
 
 BENCHMARK(BM_StartupBareQtWindow)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(3.0);
 BENCHMARK(BM_StartupLynvarBook)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(3.0);

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QTimer>
-
 #include <unistd.h>
 
 int main(int argc, char *argv[])

@@ -7,11 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
-
 #include <fstream>
+#include <sqlite3.h>
 #include <string>
 
 using namespace lynvar;
@@ -52,13 +50,14 @@ private:
         schema::create(db, schema::recordsTables());
         sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
         sqlite3_stmt *st = nullptr;
-        sqlite3_prepare_v2(db,
-                           "INSERT INTO Schodennyk(Date1, Date2, Misce, IDMisce, TemperaturaMin, TemperaturaMax, "
-                           "Opady, Tysk, TyskBool, Opys, NaprymVitru, SylaVitru, MasaUlovu, MasaTrofeyu, Ulov, "
-                           "Trofey) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
-                           -1, &st, nullptr);
+        sqlite3_prepare_v2(
+            db,
+            "INSERT INTO Schodennyk(Date1, Date2, Misce, IDMisce, TemperaturaMin, TemperaturaMax, "
+            "Opady, Tysk, TyskBool, Opys, NaprymVitru, SylaVitru, MasaUlovu, MasaTrofeyu, Ulov, "
+            "Trofey) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
+            -1, &st, nullptr);
         const char *places[] = {"Десна біля Остра", "Київське море", "Став у Бобриці", "Рось, Біла Церква",
-                                "Дніпро, Канів", "Озеро Світязь", "Південний Буг", "Ірпінь"};
+                                "Дніпро, Канів",    "Озеро Світязь", "Південний Буг",  "Ірпінь"};
         const char *fish[] = {"Короп\nКарась\nПлітка", "Щука", "Лящ\nПлітка", "Окунь\nСудак", "Карась"};
         for (int i = 0; i < Rows; ++i) {
             const QByteArray d1 = QDateTime(QDate(2000, 1, 1).addDays((i * 7919) % 9000), QTime(5, 30))
@@ -68,8 +67,9 @@ private:
                                       .toString(Qt::ISODate)
                                       .toUtf8();
             const QByteArray note =
-                QStringLiteral("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset204 Times New Roman;}}"
-                               "\\f0\\fs24 \\'c2\\'e8\\'e9\\'f8\\'eb\\'e8 \\'ed\\'e0 \\'f1\\'f2\\'e0\\'f0\\'f2 %1\\par}")
+                QStringLiteral(
+                    "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset204 Times New Roman;}}"
+                    "\\f0\\fs24 \\'c2\\'e8\\'e9\\'f8\\'eb\\'e8 \\'ed\\'e0 \\'f1\\'f2\\'e0\\'f0\\'f2 %1\\par}")
                     .arg(i)
                     .toUtf8();
             sqlite3_bind_text(st, 1, d1.constData(), -1, SQLITE_TRANSIENT);
@@ -101,7 +101,9 @@ private:
 
 struct Opened
 {
-    Opened() : conn(QStringLiteral("ADOConnectionZapys")), ds(QStringLiteral("SchodennykTable"), conn, Diary::instance().table)
+    Opened()
+        : conn(QStringLiteral("ADOConnectionZapys")),
+          ds(QStringLiteral("SchodennykTable"), conn, Diary::instance().table)
     {
         conn.setDatabaseFile(Diary::instance().file);
         conn.open();
@@ -127,9 +129,15 @@ void BM_PlainRead(benchmark::State &state)
             row.reserve(n);
             for (int c = 0; c < n; ++c) {
                 switch (sqlite3_column_type(st, c)) {
-                case SQLITE_INTEGER: row.append(qint64(sqlite3_column_int64(st, c))); break;
-                case SQLITE_FLOAT: row.append(sqlite3_column_double(st, c)); break;
-                case SQLITE_NULL: row.append(QVariant()); break;
+                case SQLITE_INTEGER:
+                    row.append(qint64(sqlite3_column_int64(st, c)));
+                    break;
+                case SQLITE_FLOAT:
+                    row.append(sqlite3_column_double(st, c));
+                    break;
+                case SQLITE_NULL:
+                    row.append(QVariant());
+                    break;
                 default:
                     row.append(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, c)),
                                                  sqlite3_column_bytes(st, c)));

@@ -3,12 +3,12 @@
 #include "app/ErrorBox.h"
 #include "app/LynvarApplication.h"
 #include "app/TDovidnykForm.h"
+#include "common/Error.h"
 #include "controls/DBEdit.h"
 #include "controls/DBGrid.h"
+#include "data/DataModule2.h"
 #include "diary/SchodennykPage.h"
 #include "places/FishMapPage.h"
-#include "common/Error.h"
-#include "data/DataModule2.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/StartedApplication.h"
@@ -59,18 +59,18 @@ private Q_SLOTS:
         QVERIFY(run.dialogs.messages.isEmpty());
         QCOMPARE(form.ProgramFolder, folder.path());
         QCOMPARE(form.FotoFishIndex, 1);
-        QCOMPARE(folder.readFile(QStringLiteral("options.ini")), QByteArray("[Install]\r\nNewInstall=false\r\n"));
+        QCOMPARE(folder.readFile(QStringLiteral("options.ini")),
+                 QByteArray("[Install]\r\nNewInstall=false\r\n"));
     }
 
     void pagesStandInTheirOrderWithTheirCaptions()
     {
         ProgramFolder folder;
         Started run(folder);
-        const QStringList names = {QStringLiteral("TabFishMap"), QStringLiteral("TabSchodennyk"),
-                                   QStringLiteral("TabFish"),    QStringLiteral("TabVuzly"),
-                                   QStringLiteral("TabRive"),    QStringLiteral("TabSlovnyk"),
-                                   QStringLiteral("TabKuhnya"),  QStringLiteral("TabAnecdot"),
-                                   QStringLiteral("TabSposoby")};
+        const QStringList names = {
+            QStringLiteral("TabFishMap"), QStringLiteral("TabSchodennyk"), QStringLiteral("TabFish"),
+            QStringLiteral("TabVuzly"),   QStringLiteral("TabRive"),       QStringLiteral("TabSlovnyk"),
+            QStringLiteral("TabKuhnya"),  QStringLiteral("TabAnecdot"),    QStringLiteral("TabSposoby")};
         QTabWidget *pages = run.form().PageControlGeneral;
         QCOMPARE(pages->count(), 9);
         for (int i = 0; i < names.size(); ++i)
@@ -286,7 +286,8 @@ private Q_SLOTS:
     void guardedHandlersShowFailuresButNotSilentAborts()
     {
         FakeDialogs dialogs;
-        QVERIFY(!runGuarded(dialogs, [] { throw Error(QStringLiteral("Unable to write to /x/options.ini")); }));
+        QVERIFY(
+            !runGuarded(dialogs, [] { throw Error(QStringLiteral("Unable to write to /x/options.ini")); }));
         QVERIFY(!runGuarded(dialogs, [] { throw SilentAbort(); }));
         QVERIFY(runGuarded(dialogs, [] {}));
         QCOMPARE(dialogs.errors, QStringList{QStringLiteral("Unable to write to /x/options.ini.")});

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <csignal>
 #include <optional>
 #include <sys/resource.h>
@@ -67,8 +66,7 @@ QByteArray readBytes(const QString &path)
 }
 
 // The message of the lynvar::Error the write throws.
-QString writeError(IniFile &ini, const QString &section, const QString &key,
-                                  const QString &value)
+QString writeError(IniFile &ini, const QString &section, const QString &key, const QString &value)
 {
     try {
         ini.writeString(section, key, value);
@@ -95,43 +93,41 @@ void TestIniFile::read_data()
 
     const auto cp = [](const QString &text) { return lynvar::cp1251::encode(text); };
 
-    QTest::newRow("section in capitals") << QByteArray("[LANGUAGES]\r\nLanguagesID=ru\r\n")
-                                         << u"Languages"_s << u"LanguagesID"_s << u"ru"_s;
-    QTest::newRow("key in lower case") << QByteArray("[Menu]\r\nmenufile=File\r\n")
-                                       << u"Menu"_s << u"MenuFile"_s << u"File"_s;
-    QTest::newRow("value keeps its case") << QByteArray("[Languages]\r\nLanguagesID=RU\r\n")
-                                          << u"languages"_s << u"languagesid"_s << u"RU"_s;
+    QTest::newRow("section in capitals")
+        << QByteArray("[LANGUAGES]\r\nLanguagesID=ru\r\n") << u"Languages"_s << u"LanguagesID"_s << u"ru"_s;
+    QTest::newRow("key in lower case")
+        << QByteArray("[Menu]\r\nmenufile=File\r\n") << u"Menu"_s << u"MenuFile"_s << u"File"_s;
+    QTest::newRow("value keeps its case")
+        << QByteArray("[Languages]\r\nLanguagesID=RU\r\n") << u"languages"_s << u"languagesid"_s << u"RU"_s;
     QTest::newRow("Cyrillic names") << cp(u"[Ґрунт Їжа Єва Ірпінь]\r\nКлюч=1\r\n"_s)
                                     << u"ґРУНТ їЖА єВА іРПІНЬ"_s << u"КЛЮЧ"_s << u"1"_s;
     QTest::newRow("LF line ends") << QByteArray("[A]\nx=1\ny=2\n") << u"A"_s << u"y"_s << u"2"_s;
     QTest::newRow("CR line ends") << QByteArray("[A]\rx=1\ry=2\r") << u"A"_s << u"y"_s << u"2"_s;
     QTest::newRow("no final line end") << QByteArray("[A]\r\nx=1") << u"A"_s << u"x"_s << u"1"_s;
     QTest::newRow("spaces and tabs around everything")
-        << QByteArray("  [ Install ] \t\r\n\t NewInstall  =  false \t\r\n")
-        << u"Install"_s << u"NewInstall"_s << u"false"_s;
-    QTest::newRow("requested names are trimmed too")
-        << QByteArray("[Install]\r\nNewInstall=false\r\n") << u" Install "_s << u" NewInstall "_s
+        << QByteArray("  [ Install ] \t\r\n\t NewInstall  =  false \t\r\n") << u"Install"_s << u"NewInstall"_s
         << u"false"_s;
+    QTest::newRow("requested names are trimmed too") << QByteArray("[Install]\r\nNewInstall=false\r\n")
+                                                     << u" Install "_s << u" NewInstall "_s << u"false"_s;
     QTest::newRow("empty value") << QByteArray("[A]\r\nx=\r\n") << u"A"_s << u"x"_s << QString();
-    QTest::newRow("equals sign in value") << QByteArray("[A]\r\nurl=a?b=c\r\n") << u"A"_s
-                                          << u"url"_s << u"a?b=c"_s;
-    QTest::newRow("quoted value") << QByteArray("[A]\r\nx=\"  two words  \"\r\n") << u"A"_s
-                                  << u"x"_s << u"  two words  "_s;
-    QTest::newRow("empty quotes") << QByteArray("[A]\r\nx=\"\"\r\n") << u"A"_s << u"x"_s
-                                  << QString();
+    QTest::newRow("equals sign in value")
+        << QByteArray("[A]\r\nurl=a?b=c\r\n") << u"A"_s << u"url"_s << u"a?b=c"_s;
+    QTest::newRow("quoted value") << QByteArray("[A]\r\nx=\"  two words  \"\r\n") << u"A"_s << u"x"_s
+                                  << u"  two words  "_s;
+    QTest::newRow("empty quotes") << QByteArray("[A]\r\nx=\"\"\r\n") << u"A"_s << u"x"_s << QString();
     QTest::newRow("lone quote") << QByteArray("[A]\r\nx=\"\r\n") << u"A"_s << u"x"_s << u"\""_s;
     QTest::newRow("quotes not around the whole value")
         << QByteArray("[A]\r\nx=\"a\" b\r\n") << u"A"_s << u"x"_s << u"\"a\" b"_s;
-    QTest::newRow("apostrophes are text") << cp(u"[A]\r\nx='з'їла'\r\n"_s) << u"A"_s << u"x"_s
-                                          << u"'з'їла'"_s;
-    QTest::newRow("first of duplicate keys") << QByteArray("[A]\r\nx=1\r\nX=2\r\n") << u"A"_s
-                                             << u"x"_s << u"1"_s;
+    QTest::newRow("apostrophes are text")
+        << cp(u"[A]\r\nx='з'їла'\r\n"_s) << u"A"_s << u"x"_s << u"'з'їла'"_s;
+    QTest::newRow("first of duplicate keys")
+        << QByteArray("[A]\r\nx=1\r\nX=2\r\n") << u"A"_s << u"x"_s << u"1"_s;
     QTest::newRow("first of duplicate sections")
         << QByteArray("[A]\r\nx=1\r\n[a]\r\nx=2\r\n") << u"A"_s << u"x"_s << u"1"_s;
-    QTest::newRow("value after a comment") << QByteArray("[A]\r\n; x=0\r\nx=1\r\n") << u"A"_s
-                                           << u"x"_s << u"1"_s;
-    QTest::newRow("0x98 reads as replacement") << QByteArray("[A]\r\nx=a\x98z\r\n") << u"A"_s
-                                               << u"x"_s << u"a\uFFFDz"_s;
+    QTest::newRow("value after a comment")
+        << QByteArray("[A]\r\n; x=0\r\nx=1\r\n") << u"A"_s << u"x"_s << u"1"_s;
+    QTest::newRow("0x98 reads as replacement")
+        << QByteArray("[A]\r\nx=a\x98z\r\n") << u"A"_s << u"x"_s << u"a\uFFFDz"_s;
 }
 
 void TestIniFile::read()
@@ -152,26 +148,25 @@ void TestIniFile::readReturnsDefault_data()
     QTest::addColumn<QString>("key");
 
     QTest::newRow("missing file") << QByteArray() << u"Install"_s << u"NamberVersion"_s;
-    QTest::newRow("missing section") << QByteArray("[Other]\r\nNamberVersion=2\r\n")
-                                     << u"Install"_s << u"NamberVersion"_s;
-    QTest::newRow("missing key") << QByteArray("[Install]\r\nNewInstall=false\r\n")
-                                 << u"Install"_s << u"NamberVersion"_s;
+    QTest::newRow("missing section") << QByteArray("[Other]\r\nNamberVersion=2\r\n") << u"Install"_s
+                                     << u"NamberVersion"_s;
+    QTest::newRow("missing key") << QByteArray("[Install]\r\nNewInstall=false\r\n") << u"Install"_s
+                                 << u"NamberVersion"_s;
     QTest::newRow("key only in another section")
-        << QByteArray("[Install]\r\n[Version]\r\nNamberVersion=2\r\n") << u"Install"_s
-        << u"NamberVersion"_s;
+        << QByteArray("[Install]\r\n[Version]\r\nNamberVersion=2\r\n") << u"Install"_s << u"NamberVersion"_s;
     QTest::newRow("key only in a later duplicate section")
-        << QByteArray("[Install]\r\nNewInstall=false\r\n[INSTALL]\r\nNamberVersion=2\r\n")
-        << u"Install"_s << u"NamberVersion"_s;
-    QTest::newRow("commented out") << QByteArray("[Install]\r\n;NamberVersion=2\r\n")
-                                   << u"Install"_s << u"NamberVersion"_s;
-    QTest::newRow("line without equals sign") << QByteArray("[Install]\r\nNamberVersion\r\n")
-                                              << u"Install"_s << u"NamberVersion"_s;
-    QTest::newRow("key before any section") << QByteArray("NamberVersion=2\r\n[Install]\r\n")
-                                            << u"Install"_s << u"NamberVersion"_s;
-    QTest::newRow("header without bracket") << QByteArray("[Install\r\nNamberVersion=2\r\n")
-                                            << u"Install"_s << u"NamberVersion"_s;
-    QTest::newRow("HTML error page") << QByteArray("<html><body>404</body></html>")
-                                     << u"Version"_s << u"NamberVersion"_s;
+        << QByteArray("[Install]\r\nNewInstall=false\r\n[INSTALL]\r\nNamberVersion=2\r\n") << u"Install"_s
+        << u"NamberVersion"_s;
+    QTest::newRow("commented out") << QByteArray("[Install]\r\n;NamberVersion=2\r\n") << u"Install"_s
+                                   << u"NamberVersion"_s;
+    QTest::newRow("line without equals sign")
+        << QByteArray("[Install]\r\nNamberVersion\r\n") << u"Install"_s << u"NamberVersion"_s;
+    QTest::newRow("key before any section")
+        << QByteArray("NamberVersion=2\r\n[Install]\r\n") << u"Install"_s << u"NamberVersion"_s;
+    QTest::newRow("header without bracket")
+        << QByteArray("[Install\r\nNamberVersion=2\r\n") << u"Install"_s << u"NamberVersion"_s;
+    QTest::newRow("HTML error page") << QByteArray("<html><body>404</body></html>") << u"Version"_s
+                                     << u"NamberVersion"_s;
 }
 
 void TestIniFile::readReturnsDefault()
@@ -295,8 +290,7 @@ void TestIniFile::writeFailureThrows()
         QVERIFY(QDir().mkpath(target + u"/inside"_s));
 
     IniFile ini(target);
-    QCOMPARE(writeError(ini, u"Install"_s, u"NewInstall"_s, u"false"_s),
-             u"Unable to write to "_s + target);
+    QCOMPARE(writeError(ini, u"Install"_s, u"NewInstall"_s, u"false"_s), u"Unable to write to "_s + target);
     QCOMPARE(ini.readString(u"Install"_s, u"NewInstall"_s, u"Def"_s), u"Def"_s);
     if (pathIsFolder)
         QVERIFY(QDir(target).exists(u"inside"_s));

@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
-
 #include <memory>
 
 using namespace lynvar;
@@ -23,7 +22,8 @@ const QString Shipped = QStringLiteral(LYNVAR_SHIPPED_DIR);
 
 int wordCount(const QString &text)
 {
-    static const QRegularExpression word(QStringLiteral("[\\w'’-]+"), QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression word(QStringLiteral("[\\w'’-]+"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
     int n = 0;
     auto it = word.globalMatch(text);
     while (it.hasNext()) {
@@ -87,8 +87,9 @@ private Q_SLOTS:
     {
         auto fish = open("Fish");
         const QStringList names = {QStringLiteral("NameUA"), QStringLiteral("NameRU")};
-        const QStringList ranks = {QStringLiteral("Species"), QStringLiteral("Genus"), QStringLiteral("Familia"),
-                                   QStringLiteral("Ordo"), QStringLiteral("Classis")};
+        const QStringList ranks = {QStringLiteral("Species"), QStringLiteral("Genus"),
+                                   QStringLiteral("Familia"), QStringLiteral("Ordo"),
+                                   QStringLiteral("Classis")};
         QSet<QString> species;
         for (fish->first(); !fish->eof(); fish->next()) {
             const QString who = fish->field(u"Species").asString();
@@ -112,8 +113,8 @@ private Q_SLOTS:
     void oneTaxonIsSpelledOneWayInEveryRow()
     {
         auto fish = open("Fish");
-        for (const QString &rank : {QStringLiteral("Genus"), QStringLiteral("Familia"), QStringLiteral("Ordo"),
-                                    QStringLiteral("Classis")}) {
+        for (const QString &rank : {QStringLiteral("Genus"), QStringLiteral("Familia"),
+                                    QStringLiteral("Ordo"), QStringLiteral("Classis")}) {
             QHash<QString, QString> spelling;
             QHash<QString, QString> latinOf;
             for (fish->first(); !fish->eof(); fish->next()) {
@@ -137,7 +138,8 @@ private Q_SLOTS:
             rigKeys.insert(snast->field(u"IDOsnastka").asInteger());
             baitKeys.insert(snast->field(u"IDTyp").asInteger());
         }
-        for (const auto &[table, keys] : {std::pair{"Osnastka", &rigKeys}, std::pair{"Nazhyvka", &baitKeys}}) {
+        for (const auto &[table, keys] :
+             {std::pair{"Osnastka", &rigKeys}, std::pair{"Nazhyvka", &baitKeys}}) {
             auto ds = open(table);
             QVERIFY(ds->recordCount() > 0);
             for (ds->first(); !ds->eof(); ds->next())
@@ -152,7 +154,8 @@ private Q_SLOTS:
             auto ds = open(table);
             for (ds->first(); !ds->eof(); ds->next()) {
                 const QString key = ds->field(u"NameLat").asString();
-                const QString file = QStringLiteral("%1/pogoda/%2/%3.jpg").arg(Shipped, QString::fromLatin1(folder), key);
+                const QString file =
+                    QStringLiteral("%1/pogoda/%2/%3.jpg").arg(Shipped, QString::fromLatin1(folder), key);
                 QVERIFY2(QImageReader(file).canRead(), qPrintable(file));
                 QVERIFY(!ds->field(u"NameUkr").asString().isEmpty());
                 QVERIFY(!ds->field(u"NameRus").asString().isEmpty());

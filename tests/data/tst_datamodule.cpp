@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QtTest>
-
 #include <sqlite3.h>
 
 using namespace lynvar;
@@ -36,7 +35,8 @@ struct Run
     }
     QString newInstall() const
     {
-        return settings.readString(QStringLiteral("Install"), QStringLiteral("NewInstall"), QStringLiteral("missing"));
+        return settings.readString(QStringLiteral("Install"), QStringLiteral("NewInstall"),
+                                   QStringLiteral("missing"));
     }
     FakeDialogs dialogs;
     IniFile settings;
@@ -80,7 +80,8 @@ private Q_SLOTS:
         ProgramFolder folder(ProgramFolder::Shipped);
         Run run(folder);
         QCOMPARE(run.create(), QString());
-        QCOMPARE(folder.readFile(QStringLiteral("options.ini")), QByteArray("[Install]\r\nNewInstall=false\r\n"));
+        QCOMPARE(folder.readFile(QStringLiteral("options.ini")),
+                 QByteArray("[Install]\r\nNewInstall=false\r\n"));
     }
 
     void deletedRecordsDatabaseIsRecreatedWithTheMessage()
@@ -116,7 +117,8 @@ private Q_SLOTS:
 
     void missingTemplateStopsAtTheRecordsConnection()
     {
-        ProgramFolder folder(ProgramFolder::Shipped | ProgramFolder::WithSettings | ProgramFolder::WithoutTemplate);
+        ProgramFolder folder(ProgramFolder::Shipped | ProgramFolder::WithSettings |
+                             ProgramFolder::WithoutTemplate);
         Run run(folder);
         const QString message = run.create();
         QVERIFY2(message.contains(folder.file(QStringLiteral("data/lynvarzapys.db"))), qPrintable(message));
@@ -155,8 +157,9 @@ private Q_SLOTS:
         sqlite3 *other = nullptr;
         const QByteArray path = folder.file(QStringLiteral("data/lynvarbook.db")).toUtf8();
         sqlite3_open(path.constData(), &other);
-        QCOMPARE(sqlite3_exec(other, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr),
-                 SQLITE_OK);
+        QCOMPARE(
+            sqlite3_exec(other, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr),
+            SQLITE_OK);
         Run run(folder);
         const QString message = run.create();
         sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
@@ -169,7 +172,8 @@ private Q_SLOTS:
         ProgramFolder folder(ProgramFolder::Shipped);
         QDir().mkpath(folder.file(QStringLiteral("options.ini"))); // a folder where the file should be
         Run run(folder);
-        QCOMPARE(run.create(), QStringLiteral("Unable to write to %1").arg(folder.file(QStringLiteral("options.ini"))));
+        QCOMPARE(run.create(),
+                 QStringLiteral("Unable to write to %1").arg(folder.file(QStringLiteral("options.ini"))));
         QVERIFY(run.dm.ADOConnectionBook.isConnected());
         QVERIFY(run.dm.ADOConnectionZapys.isConnected());
         QVERIFY(!run.dm.FishTable.isActive());
@@ -247,7 +251,7 @@ private Q_SLOTS:
         QCOMPARE(dm.VuzlyTable.indexFieldNames(), QStringLiteral("NameUA"));
         QCOMPARE(dm.FishTable.sort(), QString());
         QCOMPARE(dm.FishTable.field(u"ID").asInteger(), 1); // the database's own order again
-        QVERIFY(dm.OsnastkaTable.recordCount() > 0);       // the detail follows its reopened master
+        QVERIFY(dm.OsnastkaTable.recordCount() > 0);        // the detail follows its reopened master
     }
 
     void titlesOfJokesAndRecipesAreDerivedOnEveryPost()

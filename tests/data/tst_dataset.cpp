@@ -8,7 +8,6 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -87,15 +86,13 @@ class TestDataSet : public QObject
     void places(const QStringList &names)
     {
         for (const QString &n : names)
-            sql(m_file, QStringLiteral("INSERT INTO FishMap(Name) VALUES('%1')").arg(QString(n).replace(u'\'', QStringLiteral("''"))));
+            sql(m_file, QStringLiteral("INSERT INTO FishMap(Name) VALUES('%1')")
+                            .arg(QString(n).replace(u'\'', QStringLiteral("''"))));
     }
     int m_counter = 0;
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        m_conn.reset();
-    }
+    void cleanup() { m_conn.reset(); }
 
     void openPlacesCurrentOnFirstAndRunsScrollHookOnlyWhenNotEmpty()
     {
@@ -125,7 +122,8 @@ private Q_SLOTS:
         ds.open();
         int hooks = 0;
         ds.afterScroll = [&](DataSet &) { ++hooks; };
-        QCOMPARE(column(ds, "Name"), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+        QCOMPARE(column(ds, "Name"),
+                 (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
         QCOMPARE(hooks, 3); // first, then two real moves; the step past the end moves nothing
         QVERIFY(ds.eof());
         QCOMPARE(ds.field(u"Name").asString(), QStringLiteral("c"));
@@ -140,7 +138,8 @@ private Q_SLOTS:
         ds.edit();
         ds.field(u"Name").setString(QStringLiteral("Дніпро"));
         ds.post();
-        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Name FROM FishMap WHERE ID=1")), QStringLiteral("Дніпро"));
+        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Name FROM FishMap WHERE ID=1")),
+                 QStringLiteral("Дніпро"));
         QCOMPARE(ds.state(), DataSet::State::Browse);
 
         // Another program changes the record; our unchanged edit must not write over it.
@@ -150,13 +149,15 @@ private Q_SLOTS:
         ds.next();
         QCOMPARE(sqlite3_total_changes(m_conn->handle()), before);
         QCOMPARE(ds.state(), DataSet::State::Browse);
-        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Name FROM FishMap WHERE ID=1")), QStringLiteral("other"));
+        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Name FROM FishMap WHERE ID=1")),
+                 QStringLiteral("other"));
 
         // A changed record is posted by the move.
         ds.edit();
         ds.field(u"Misto").setString(QStringLiteral("Київ"));
         ds.first();
-        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Misto FROM FishMap WHERE ID=2")), QStringLiteral("Київ"));
+        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Misto FROM FishMap WHERE ID=2")),
+                 QStringLiteral("Київ"));
         QCOMPARE(ds.field(u"Name").asString(), QStringLiteral("Дніпро"));
     }
 
@@ -173,15 +174,18 @@ private Q_SLOTS:
         };
         ds.afterScroll = [&](DataSet &) { calls << QStringLiteral("scroll"); };
         ds.beforePost = [&](DataSet &) { calls << QStringLiteral("before"); };
-        ds.afterPost = [&](DataSet &d) { calls << QStringLiteral("after:%1").arg(d.field(u"ID").asInteger()); };
+        ds.afterPost = [&](DataSet &d) {
+            calls << QStringLiteral("after:%1").arg(d.field(u"ID").asInteger());
+        };
         ds.insert();
         QVERIFY(ds.field(u"ID").isNull());
         QCOMPARE(ds.recordCount(), 2);
         QCOMPARE(ds.currentRow(), 0); // inserted at the current position
         ds.post();
-        QCOMPARE(calls, (QStringList{QStringLiteral("insert"), QStringLiteral("scroll"), QStringLiteral("before"),
-                                     QStringLiteral("after:2")}));
-        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Name FROM FishMap WHERE ID=2")), QStringLiteral("new"));
+        QCOMPARE(calls, (QStringList{QStringLiteral("insert"), QStringLiteral("scroll"),
+                                     QStringLiteral("before"), QStringLiteral("after:2")}));
+        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Name FROM FishMap WHERE ID=2")),
+                 QStringLiteral("new"));
     }
 
     void editOnAnEmptyTableInserts()
@@ -286,7 +290,8 @@ private Q_SLOTS:
         ds.field(u"Date1").setDateTime(QDateTime(QDate(2024, 5, 1), QTime(5, 30)));
         ds.field(u"MasaUlovu").setFloat(2.5);
         ds.post();
-        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Date1 FROM Schodennyk")), QStringLiteral("2024-05-01T05:30:00"));
+        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Date1 FROM Schodennyk")),
+                 QStringLiteral("2024-05-01T05:30:00"));
         QCOMPARE(ds.field(u"Date1").asDateTime(), QDateTime(QDate(2024, 5, 1), QTime(5, 30)));
     }
 
@@ -318,7 +323,8 @@ private Q_SLOTS:
     void filterIsStoredWhileOffAndSwitchingPostsThenMovesToFirstVisible()
     {
         makeDatabase();
-        places({QStringLiteral("Став"), QStringLiteral("В'юнове"), QStringLiteral("Озеро"), QStringLiteral("в'юнове")});
+        places({QStringLiteral("Став"), QStringLiteral("В'юнове"), QStringLiteral("Озеро"),
+                QStringLiteral("в'юнове")});
         DataSet ds(QStringLiteral("FishMapTable"), *m_conn, table("FishMap"));
         ds.open();
         ds.last();
@@ -332,7 +338,8 @@ private Q_SLOTS:
         ds.field(u"Misto").setString(QStringLiteral("Ірпінь"));
         ds.setFiltered(true);
         QCOMPARE(hooks, 1);
-        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Misto FROM FishMap WHERE ID=4")), QStringLiteral("Ірпінь"));
+        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Misto FROM FishMap WHERE ID=4")),
+                 QStringLiteral("Ірпінь"));
         QCOMPARE(ds.recordCount(), 2); // text compares without regard to case
         QCOMPARE(ds.currentRow(), 0);
         QCOMPARE(ds.field(u"ID").asInteger(), 2);
@@ -379,8 +386,9 @@ private Q_SLOTS:
     void sortTextReadsBackExactlyAndKeepsTheCurrentRecordWithoutAHook()
     {
         makeDatabase();
-        places({QStringLiteral("Яким"), QStringLiteral("Ґедзь"), QStringLiteral("Іван"), QStringLiteral("аня"),
-                QStringLiteral("Ївга"), QStringLiteral("Гриць"), QStringLiteral("Єва"), QStringLiteral("Ельза")});
+        places({QStringLiteral("Яким"), QStringLiteral("Ґедзь"), QStringLiteral("Іван"),
+                QStringLiteral("аня"), QStringLiteral("Ївга"), QStringLiteral("Гриць"), QStringLiteral("Єва"),
+                QStringLiteral("Ельза")});
         DataSet ds(QStringLiteral("FishMapTable"), *m_conn, table("FishMap"));
         ds.open();
         ds.next(); // Ґедзь
@@ -419,7 +427,8 @@ private Q_SLOTS:
         ds.post();
         ds.setSort(QStringLiteral("Name DESC"));
         ds.setSort(QStringLiteral("Name ASC"));
-        QCOMPARE(column(ds, "Name"), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+        QCOMPARE(column(ds, "Name"),
+                 (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
         ds.insert();
         ds.field(u"Name").setString(QStringLiteral("0"));
         ds.post();
@@ -429,14 +438,17 @@ private Q_SLOTS:
 
     void sortPutsNullsFirstAndOrdersDatesAndNumbers()
     {
-        makeDatabase({QStringLiteral("INSERT INTO Schodennyk(Date1, MasaUlovu) VALUES"
-                                     "('2023-06-01T05:00:00', 10), (NULL, 2.5), ('2021-01-02T00:00:00', 9.75)")});
+        makeDatabase(
+            {QStringLiteral("INSERT INTO Schodennyk(Date1, MasaUlovu) VALUES"
+                            "('2023-06-01T05:00:00', 10), (NULL, 2.5), ('2021-01-02T00:00:00', 9.75)")});
         DataSet ds(QStringLiteral("SchodennykTable"), *m_conn, table("Schodennyk"));
         ds.open();
         ds.setSort(QStringLiteral("Date1 DESC"));
-        QCOMPARE(column(ds, "ID"), (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("2")}));
+        QCOMPARE(column(ds, "ID"),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("2")}));
         ds.setSort(QStringLiteral("MasaUlovu ASC"));
-        QCOMPARE(column(ds, "ID"), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));
+        QCOMPARE(column(ds, "ID"),
+                 (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));
     }
 
     void indexFieldNamesOrderAscendingAndReplaceTheSort()
@@ -449,13 +461,15 @@ private Q_SLOTS:
         ds.setIndexFieldNames(QStringLiteral("Name"));
         QCOMPARE(ds.indexFieldNames(), QStringLiteral("Name"));
         QCOMPARE(ds.sort(), QString());
-        QCOMPARE(column(ds, "Name"), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+        QCOMPARE(column(ds, "Name"),
+                 (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
         // Reopening keeps index field names, not sort text.
         ds.setSort(QStringLiteral("Name DESC"));
         ds.close();
         ds.open();
         QCOMPARE(ds.sort(), QString());
-        QCOMPARE(column(ds, "Name"), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+        QCOMPARE(column(ds, "Name"),
+                 (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     }
 
     void detailFollowsItsMasterAndInsertedDetailGetsTheKey()
@@ -552,7 +566,8 @@ private Q_SLOTS:
         ds.next();
         ds.deleteRecord();
         QCOMPARE(ds.field(u"Name").asString(), QStringLiteral("c"));
-        QCOMPARE(scalar(m_file, QStringLiteral("SELECT group_concat(Name) FROM FishMap")), QStringLiteral("a,c"));
+        QCOMPARE(scalar(m_file, QStringLiteral("SELECT group_concat(Name) FROM FishMap")),
+                 QStringLiteral("a,c"));
         ds.deleteRecord();
         QCOMPARE(ds.field(u"Name").asString(), QStringLiteral("a"));
     }
@@ -565,7 +580,8 @@ private Q_SLOTS:
             ds.first();
             QFAIL("no error");
         } catch (const Error &e) {
-            QVERIFY(e.message().contains(QStringLiteral("Cannot perform this operation on a closed dataset")));
+            QVERIFY(
+                e.message().contains(QStringLiteral("Cannot perform this operation on a closed dataset")));
         }
         ds.open();
         m_conn->close(); // closing the connection closes its data sets
@@ -595,7 +611,8 @@ private Q_SLOTS:
         int status = 0;
         ::waitpid(child, &status, 0);
         QVERIFY(WIFSIGNALED(status));
-        QCOMPARE(scalar(file, QStringLiteral("SELECT group_concat(Name) FROM FishMap")), QStringLiteral("posted"));
+        QCOMPARE(scalar(file, QStringLiteral("SELECT group_concat(Name) FROM FishMap")),
+                 QStringLiteral("posted"));
     }
 };
 

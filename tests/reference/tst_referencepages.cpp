@@ -62,17 +62,14 @@ struct Started : StartedApplication
         const QList<QWidget *> found = form().findChildren<QWidget *>(name);
         return found.size() == 1 ? found.first() : nullptr;
     }
-    template <typename T> T *control(const QString &name)
-    {
-        return qobject_cast<T *>(control(name));
-    }
+    template <typename T> T *control(const QString &name) { return qobject_cast<T *>(control(name)); }
 };
 
 QWidget *pageOf(QWidget *w)
 {
     for (QWidget *p = w; p; p = p->parentWidget())
-        if (p->parentWidget() && p->parentWidget()->parentWidget()
-            && p->parentWidget()->parentWidget()->objectName() == u"PageControlGeneral")
+        if (p->parentWidget() && p->parentWidget()->parentWidget() &&
+            p->parentWidget()->parentWidget()->objectName() == u"PageControlGeneral")
             return p;
     return nullptr;
 }
@@ -89,7 +86,8 @@ QJsonArray seedRows(const QString &table)
 {
     const QDir seed(QStringLiteral(LYNVAR_SOURCE_DIR "/seed/reference"));
     QJsonArray rows;
-    for (const QString &name : seed.entryList({table + u".json"_s, table + u".*.json"_s}, QDir::Files, QDir::Name)) {
+    for (const QString &name :
+         seed.entryList({table + u".json"_s, table + u".*.json"_s}, QDir::Files, QDir::Name)) {
         QFile file(seed.filePath(name));
         if (file.open(QIODevice::ReadOnly))
             for (const QJsonValue &row : QJsonDocument::fromJson(file.readAll()).array())
@@ -163,7 +161,8 @@ private Q_SLOTS:
         const QString none;
         auto row = [](const char *name, const char *page, const char *kind, const QString &caption,
                       bool hidden = false) {
-            QTest::newRow(name) << QString::fromLatin1(page) << QString::fromLatin1(kind) << caption << hidden;
+            QTest::newRow(name) << QString::fromLatin1(page) << QString::fromLatin1(kind) << caption
+                                << hidden;
         };
         // Page 2: the filter bar, the list, the card, the classification table.
         row("GroupBoxFiltr", "TabFish", "QGroupBox", u"Фільтр"_s);
@@ -261,25 +260,63 @@ private Q_SLOTS:
         TDovidnykForm &form = m_run->form();
         const FishPage &fish = *form.fishPage;
         const QList<std::pair<QObject *, const char *>> members = {
-            {fish.GroupBoxFiltr, "GroupBoxFiltr"}, {fish.ComboBoxFiltr, "ComboBoxFiltr"},
-            {fish.ComboBoxFish, "ComboBoxFish"}, {fish.Button1, "Button1"}, {fish.lapky, "lapky"},
-            {fish.LabelVybirFiltr, "LabelVybirFiltr"}, {fish.LabelParamFiltr, "LabelParamFiltr"},
-            {fish.Splitter2, "Splitter2"}, {fish.PageControlFish, "PageControlFish"},
-            {fish.TabSpysokFish, "TabSpysokFish"}, {fish.TabClassFish, "TabClassFish"},
-            {fish.GroupBoxFishNameUkr, "GroupBoxFishNameUkr"}, {fish.DBGridFish, "DBGridFish"},
-            {fish.ImageFotoSmallFish, "ImageFotoSmallFish"}, {fish.PageControlOpysFish, "PageControlOpysFish"},
-            {fish.TabSheetOpys, "TabSheetOpys"}, {fish.TabSheetFoto, "TabSheetFoto"}, {fish.PanelClass, "PanelClass"},
-            {fish.Cl, "Cl"}, {fish.Or, "Or"}, {fish.Fa, "Fa"}, {fish.Ge, "Ge"}, {fish.Sp, "Sp"}, {fish.Ma, "Ma"},
-            {fish.Dl, "Dl"}, {fish.CUkr, "CUkr"}, {fish.OUkr, "OUkr"}, {fish.FUkr, "FUkr"}, {fish.GUkr, "GUkr"},
-            {fish.SUkr, "SUkr"}, {fish.CLat, "CLat"}, {fish.OLat, "OLat"}, {fish.FLat, "FLat"}, {fish.GLat, "GLat"},
-            {fish.SLat, "SLat"}, {fish.C1, "C1"}, {fish.C2, "C2"}, {fish.O1, "O1"}, {fish.O2, "O2"}, {fish.F1, "F1"},
-            {fish.F2, "F2"}, {fish.G1, "G1"}, {fish.G2, "G2"}, {fish.S1, "S1"}, {fish.S2, "S2"},
-            {fish.DBRichEditFishOpys, "DBRichEditFishOpys"}, {fish.ImageFotoFish, "ImageFotoFish"},
+            {fish.GroupBoxFiltr, "GroupBoxFiltr"},
+            {fish.ComboBoxFiltr, "ComboBoxFiltr"},
+            {fish.ComboBoxFish, "ComboBoxFish"},
+            {fish.Button1, "Button1"},
+            {fish.lapky, "lapky"},
+            {fish.LabelVybirFiltr, "LabelVybirFiltr"},
+            {fish.LabelParamFiltr, "LabelParamFiltr"},
+            {fish.Splitter2, "Splitter2"},
+            {fish.PageControlFish, "PageControlFish"},
+            {fish.TabSpysokFish, "TabSpysokFish"},
+            {fish.TabClassFish, "TabClassFish"},
+            {fish.GroupBoxFishNameUkr, "GroupBoxFishNameUkr"},
+            {fish.DBGridFish, "DBGridFish"},
+            {fish.ImageFotoSmallFish, "ImageFotoSmallFish"},
+            {fish.PageControlOpysFish, "PageControlOpysFish"},
+            {fish.TabSheetOpys, "TabSheetOpys"},
+            {fish.TabSheetFoto, "TabSheetFoto"},
+            {fish.PanelClass, "PanelClass"},
+            {fish.Cl, "Cl"},
+            {fish.Or, "Or"},
+            {fish.Fa, "Fa"},
+            {fish.Ge, "Ge"},
+            {fish.Sp, "Sp"},
+            {fish.Ma, "Ma"},
+            {fish.Dl, "Dl"},
+            {fish.CUkr, "CUkr"},
+            {fish.OUkr, "OUkr"},
+            {fish.FUkr, "FUkr"},
+            {fish.GUkr, "GUkr"},
+            {fish.SUkr, "SUkr"},
+            {fish.CLat, "CLat"},
+            {fish.OLat, "OLat"},
+            {fish.FLat, "FLat"},
+            {fish.GLat, "GLat"},
+            {fish.SLat, "SLat"},
+            {fish.C1, "C1"},
+            {fish.C2, "C2"},
+            {fish.O1, "O1"},
+            {fish.O2, "O2"},
+            {fish.F1, "F1"},
+            {fish.F2, "F2"},
+            {fish.G1, "G1"},
+            {fish.G2, "G2"},
+            {fish.S1, "S1"},
+            {fish.S2, "S2"},
+            {fish.DBRichEditFishOpys, "DBRichEditFishOpys"},
+            {fish.ImageFotoFish, "ImageFotoFish"},
             {fish.DBGridFishAll, "DBGridFishAll"},
-            {form.vuzlyPage->GroupBox7, "GroupBox7"}, {form.vuzlyPage->DBGridVuzly, "DBGridVuzly"},
-            {form.vuzlyPage->Splitter4, "Splitter4"}, {form.vuzlyPage->DBRichEditVuzly, "DBRichEditVuzly"},
-            {form.vuzlyPage->Panel3, "Panel3"}, {form.Panel3, "Panel3"}, {form.vuzlyPage->ImageVuzly, "ImageVuzly"},
-            {form.rivePage->Splitter6, "Splitter6"}, {form.rivePage->DBGridRive, "DBGridRive"},
+            {form.vuzlyPage->GroupBox7, "GroupBox7"},
+            {form.vuzlyPage->DBGridVuzly, "DBGridVuzly"},
+            {form.vuzlyPage->Splitter4, "Splitter4"},
+            {form.vuzlyPage->DBRichEditVuzly, "DBRichEditVuzly"},
+            {form.vuzlyPage->Panel3, "Panel3"},
+            {form.Panel3, "Panel3"},
+            {form.vuzlyPage->ImageVuzly, "ImageVuzly"},
+            {form.rivePage->Splitter6, "Splitter6"},
+            {form.rivePage->DBGridRive, "DBGridRive"},
             {form.rivePage->DBRichEditRiveOpys, "DBRichEditRiveOpys"},
             {form.slovnykPage->GroupBoxRybalkaName, "GroupBoxRybalkaName"},
             {form.slovnykPage->DBGridRybalkaName, "DBGridRybalkaName"},
@@ -287,12 +324,18 @@ private Q_SLOTS:
             {form.kuhnyaPage->GroupBoxKuhnyaName, "GroupBoxKuhnyaName"},
             {form.kuhnyaPage->DBGridKuhnyaName, "DBGridKuhnyaName"},
             {form.kuhnyaPage->ImageKuhnyaSmall, "ImageKuhnyaSmall"},
-            {form.kuhnyaPage->DBRichEditKuhnya, "DBRichEditKuhnya"}, {form.kuhnyaPage->RichEditTemp, "RichEditTemp"},
-            {form.anecdotPage->GroupBox1, "GroupBox1"}, {form.anecdotPage->DBGridAnecdot, "DBGridAnecdot"},
-            {form.anecdotPage->Splitter3, "Splitter3"}, {form.anecdotPage->DBRichEditAnecdot, "DBRichEditAnecdot"},
-            {form.anecdotPage->Image2, "Image2"}, {form.sposobyPage->Splitter5, "Splitter5"},
-            {form.sposobyPage->Splitter7, "Splitter7"}, {form.sposobyPage->GroupBoxSnast, "GroupBoxSnast"},
-            {form.sposobyPage->DBGridSnast, "DBGridSnast"}, {form.sposobyPage->DBRichEditSposib, "DBRichEditSposib"},
+            {form.kuhnyaPage->DBRichEditKuhnya, "DBRichEditKuhnya"},
+            {form.kuhnyaPage->RichEditTemp, "RichEditTemp"},
+            {form.anecdotPage->GroupBox1, "GroupBox1"},
+            {form.anecdotPage->DBGridAnecdot, "DBGridAnecdot"},
+            {form.anecdotPage->Splitter3, "Splitter3"},
+            {form.anecdotPage->DBRichEditAnecdot, "DBRichEditAnecdot"},
+            {form.anecdotPage->Image2, "Image2"},
+            {form.sposobyPage->Splitter5, "Splitter5"},
+            {form.sposobyPage->Splitter7, "Splitter7"},
+            {form.sposobyPage->GroupBoxSnast, "GroupBoxSnast"},
+            {form.sposobyPage->DBGridSnast, "DBGridSnast"},
+            {form.sposobyPage->DBRichEditSposib, "DBRichEditSposib"},
             {form.sposobyPage->GroupBoxOsnastka, "GroupBoxOsnastka"},
             {form.sposobyPage->DBGridOsnastka, "DBGridOsnastka"},
             {form.sposobyPage->DBRichEditOsnastka, "DBRichEditOsnastka"},
@@ -365,9 +408,9 @@ private Q_SLOTS:
         QTest::newRow("DBGridFish") << u"FishDS"_s << QStringList{u"NameUA"_s} << QStringList{u"Назва"_s};
         QTest::newRow("DBGridFishAll")
             << u"FishDS"_s
-            << QStringList{u"NameUA"_s,  u"NameRU"_s,    u"SpeciesUA"_s, u"SpeciesRU"_s, u"Species"_s,
-                           u"GenusUA"_s, u"GenusRU"_s,   u"Genus"_s,     u"FamiliaUA"_s, u"FamiliaRU"_s,
-                           u"Familia"_s, u"OrdoUA"_s,    u"OrdoRU"_s,    u"Ordo"_s,      u"ClassisUA"_s,
+            << QStringList{u"NameUA"_s,    u"NameRU"_s,  u"SpeciesUA"_s, u"SpeciesRU"_s, u"Species"_s,
+                           u"GenusUA"_s,   u"GenusRU"_s, u"Genus"_s,     u"FamiliaUA"_s, u"FamiliaRU"_s,
+                           u"Familia"_s,   u"OrdoUA"_s,  u"OrdoRU"_s,    u"Ordo"_s,      u"ClassisUA"_s,
                            u"ClassisRU"_s, u"Classis"_s, u"Masa"_s,      u"Dlina"_s}
             << QStringList{u"Назва (Укр)"_s,  u"Назва (Рус)"_s,  u"Вид (Укр)"_s,    u"Вид (Рус)"_s,
                            u"Вид (Лат)"_s,    u"Рід (Укр)"_s,    u"Рід (Рус)"_s,    u"Рід (Лат)"_s,
@@ -377,14 +420,21 @@ private Q_SLOTS:
         QTest::newRow("DBGridVuzly") << u"VuzlyDS"_s << QStringList{u"NameUA"_s} << QStringList{u"Вузли"_s};
         QTest::newRow("DBGridRive") << u"RiveDS"_s
                                     << QStringList{u"NameUA"_s, u"Dovzhyna"_s, u"Ploscha"_s, u"VpadaeUA"_s}
-                                    << QStringList{u"Назва"_s, u"Довжина (км)"_s, u"Площа (тис. км2)"_s, u"Впадає"_s};
-        QTest::newRow("DBGridRybalkaName") << u"SlovnykDS"_s << QStringList{u"NameUA"_s} << QStringList{u"Слово"_s};
-        QTest::newRow("DBGridKuhnyaName") << u"KuhnyaDS"_s << QStringList{u"NameUA"_s} << QStringList{u"Рецепт"_s};
-        QTest::newRow("DBGridAnecdot") << u"AnecdotDS"_s << QStringList{u"NameUA"_s} << QStringList{u"Анекдот"_s};
+                                    << QStringList{u"Назва"_s, u"Довжина (км)"_s, u"Площа (тис. км2)"_s,
+                                                   u"Впадає"_s};
+        QTest::newRow("DBGridRybalkaName")
+            << u"SlovnykDS"_s << QStringList{u"NameUA"_s} << QStringList{u"Слово"_s};
+        QTest::newRow("DBGridKuhnyaName")
+            << u"KuhnyaDS"_s << QStringList{u"NameUA"_s} << QStringList{u"Рецепт"_s};
+        QTest::newRow("DBGridAnecdot")
+            << u"AnecdotDS"_s << QStringList{u"NameUA"_s} << QStringList{u"Анекдот"_s};
         // Without titles of their own, the method lists show their field's name.
-        QTest::newRow("DBGridSnast") << u"SnastDS"_s << QStringList{u"NameUkr"_s} << QStringList{u"NameUkr"_s};
-        QTest::newRow("DBGridOsnastka") << u"OsnastkaDS"_s << QStringList{u"NameUkr"_s} << QStringList{u"NameUkr"_s};
-        QTest::newRow("DBGridNazhyvka") << u"NazyvkaDS"_s << QStringList{u"NameUkr"_s} << QStringList{u"NameUkr"_s};
+        QTest::newRow("DBGridSnast") << u"SnastDS"_s << QStringList{u"NameUkr"_s}
+                                     << QStringList{u"NameUkr"_s};
+        QTest::newRow("DBGridOsnastka")
+            << u"OsnastkaDS"_s << QStringList{u"NameUkr"_s} << QStringList{u"NameUkr"_s};
+        QTest::newRow("DBGridNazhyvka")
+            << u"NazyvkaDS"_s << QStringList{u"NameUkr"_s} << QStringList{u"NameUkr"_s};
     }
     void gridsShowTheirColumns()
     {
@@ -414,10 +464,12 @@ private Q_SLOTS:
         auto row = [](const char *name, const char *family, int size, bool bold = false) {
             QTest::newRow(name) << QString::fromLatin1(family) << size << bold;
         };
-        for (const char *grid : {"DBGridFish", "DBGridFishAll", "DBGridVuzly", "DBGridRive", "DBGridRybalkaName",
-                                 "DBGridKuhnyaName", "DBGridAnecdot", "DBGridSnast", "DBGridOsnastka", "DBGridNazhyvka"})
+        for (const char *grid :
+             {"DBGridFish", "DBGridFishAll", "DBGridVuzly", "DBGridRive", "DBGridRybalkaName",
+              "DBGridKuhnyaName", "DBGridAnecdot", "DBGridSnast", "DBGridOsnastka", "DBGridNazhyvka"})
             row(grid, "Tahoma", 13);
-        for (const char *view : {"DBRichEditFishOpys", "DBRichEditVuzly", "DBRichEditKuhnya", "DBRichEditAnecdot"})
+        for (const char *view :
+             {"DBRichEditFishOpys", "DBRichEditVuzly", "DBRichEditKuhnya", "DBRichEditAnecdot"})
             row(view, "Times New Roman", 16);
         row("DBRichEditRybalkaOpys", "Times New Roman", 19);
         for (const char *view : {"DBRichEditSposib", "DBRichEditOsnastka", "DBRichEditNazhyvka"})
@@ -483,7 +535,8 @@ private Q_SLOTS:
     {
         Started &run = *m_run;
         QCOMPARE(run.form().fishPage->PageControlFish->currentWidget(), run.form().fishPage->TabSpysokFish);
-        QCOMPARE(run.form().fishPage->PageControlOpysFish->currentWidget(), run.form().fishPage->TabSheetOpys);
+        QCOMPARE(run.form().fishPage->PageControlOpysFish->currentWidget(),
+                 run.form().fishPage->TabSheetOpys);
     }
 
     void filterListsStartWithTheNineKindsAndNoValues()
@@ -533,7 +586,7 @@ private Q_SLOTS:
             QVERIFY2(shown(fish.DBRichEditFishOpys).contains(table.field(u"NameUA").asString()),
                      qPrintable(table.field(u"NameUA").asString()));
             const QList<std::pair<DBText *, const char16_t *>> card = {
-                {fish.CUkr, u"ClassisUA"}, {fish.OUkr, u"OrdoUA"}, {fish.FUkr, u"FamiliaUA"},
+                {fish.CUkr, u"ClassisUA"}, {fish.OUkr, u"OrdoUA"},    {fish.FUkr, u"FamiliaUA"},
                 {fish.GUkr, u"GenusUA"},   {fish.SUkr, u"SpeciesUA"}, {fish.CLat, u"Classis"},
                 {fish.OLat, u"Ordo"},      {fish.FLat, u"Familia"},   {fish.GLat, u"Genus"},
                 {fish.SLat, u"Species"}};
@@ -592,7 +645,8 @@ private Q_SLOTS:
         QTest::newRow("DBRichEditRiveOpys") << 4 << u"RiveTable"_s << u"Rive"_s << u"OpysUA"_s;
         QTest::newRow("DBRichEditRybalkaOpys") << 5 << u"SlovnykTable"_s << u"Slovnyk"_s << u"OpysUA"_s;
         QTest::newRow("DBRichEditKuhnya") << 6 << u"KuhnyaTable"_s << u"Kuhnya"_s << u"ReceptUA"_s;
-        QTest::newRow("DBRichEditSposib") << SposobyPageIndex << u"SnastTable"_s << u"Snast"_s << u"OpysUkr"_s;
+        QTest::newRow("DBRichEditSposib")
+            << SposobyPageIndex << u"SnastTable"_s << u"Snast"_s << u"OpysUkr"_s;
     }
     void richTextViewsShowTheRecordsFormatting()
     {
@@ -656,7 +710,8 @@ private Q_SLOTS:
         for (int m : {2, 0, int(methods.size()) - 1}) {
             clickRow(page.DBGridSnast, m);
             const QJsonObject method = methods.at(m).toObject();
-            QCOMPARE(page.DBGridSnast->model()->index(m, 0).data().toString(), method.value(u"NameUkr").toString());
+            QCOMPARE(page.DBGridSnast->model()->index(m, 0).data().toString(),
+                     method.value(u"NameUkr").toString());
             const QJsonArray ownRigs = detailRows(rigs, method.value(u"IDOsnastka").toInt());
             const QJsonArray ownBaits = detailRows(baits, method.value(u"IDTyp").toInt());
             QVERIFY(!ownRigs.isEmpty());
@@ -669,10 +724,14 @@ private Q_SLOTS:
                 QCOMPARE(page.DBGridNazhyvka->model()->index(i, 0).data().toString(),
                          ownBaits.at(i).toObject().value(u"NameUkr").toString());
             // The texts under the lists are those of the method's first rig and bait.
-            const QString rigText = stripMarks(ownRigs.at(0).toObject().value(u"OpysUkr").toArray().at(0).toString());
-            QVERIFY2(shown(page.DBRichEditOsnastka).startsWith(rigText.left(40)), qPrintable(rigText.left(40)));
-            const QString baitText = stripMarks(ownBaits.at(0).toObject().value(u"OpysUkr").toArray().at(0).toString());
-            QVERIFY2(shown(page.DBRichEditNazhyvka).startsWith(baitText.left(40)), qPrintable(baitText.left(40)));
+            const QString rigText =
+                stripMarks(ownRigs.at(0).toObject().value(u"OpysUkr").toArray().at(0).toString());
+            QVERIFY2(shown(page.DBRichEditOsnastka).startsWith(rigText.left(40)),
+                     qPrintable(rigText.left(40)));
+            const QString baitText =
+                stripMarks(ownBaits.at(0).toObject().value(u"OpysUkr").toArray().at(0).toString());
+            QVERIFY2(shown(page.DBRichEditNazhyvka).startsWith(baitText.left(40)),
+                     qPrintable(baitText.left(40)));
             firstRigs.insert(shown(page.DBRichEditOsnastka));
         }
         QCOMPARE(firstRigs.size(), 3);
@@ -695,7 +754,8 @@ private Q_SLOTS:
         for (int row : {0, 4, 1}) {
             clickRow(page.DBGridSnast, row);
             QCoreApplication::processEvents();
-            for (DBRichEdit *view : {page.DBRichEditSposib, page.DBRichEditOsnastka, page.DBRichEditNazhyvka}) {
+            for (DBRichEdit *view :
+                 {page.DBRichEditSposib, page.DBRichEditOsnastka, page.DBRichEditNazhyvka}) {
                 QCOMPARE(view->textCursor().position(), 0);
                 QCOMPARE(view->verticalScrollBar()->value(), 0);
             }
@@ -730,7 +790,9 @@ private Q_SLOTS:
         ProgramFolder folder;
         const QString db = folder.file(u"data/lynvarbook.db"_s);
         // A first run settles whatever opening the database does once.
-        { Started settle(folder); }
+        {
+            Started settle(folder);
+        }
         const QByteArray before = fileBytes(db);
         QVERIFY(!before.isEmpty());
         QStringList textsBefore;
@@ -741,11 +803,15 @@ private Q_SLOTS:
                 textsBefore << fishTable.field(u"OpysUA").asString();
             fishTable.first();
 
-            const QList<std::pair<int, const char *>> lists = {
-                {FishPageIndex, "DBGridFish"},     {3, "DBGridVuzly"},       {4, "DBGridRive"},
-                {5, "DBGridRybalkaName"},          {6, "DBGridKuhnyaName"},  {7, "DBGridAnecdot"},
-                {SposobyPageIndex, "DBGridSnast"}, {SposobyPageIndex, "DBGridOsnastka"},
-                {SposobyPageIndex, "DBGridNazhyvka"}};
+            const QList<std::pair<int, const char *>> lists = {{FishPageIndex, "DBGridFish"},
+                                                               {3, "DBGridVuzly"},
+                                                               {4, "DBGridRive"},
+                                                               {5, "DBGridRybalkaName"},
+                                                               {6, "DBGridKuhnyaName"},
+                                                               {7, "DBGridAnecdot"},
+                                                               {SposobyPageIndex, "DBGridSnast"},
+                                                               {SposobyPageIndex, "DBGridOsnastka"},
+                                                               {SposobyPageIndex, "DBGridNazhyvka"}};
             int moves = 0;
             for (const auto &[pageIndex, name] : lists) {
                 run.showPage(pageIndex);

@@ -24,7 +24,8 @@ ProgramFolder::ProgramFolder(int content)
     if (content & Shipped)
         copyFile(shipped + QStringLiteral("/data/lynvarbook.db"), file(QStringLiteral("data/lynvarbook.db")));
     if (!(content & WithoutTemplate))
-        copyFile(shipped + QStringLiteral("/newbd/lynvarzapys.db"), file(QStringLiteral("newbd/lynvarzapys.db")));
+        copyFile(shipped + QStringLiteral("/newbd/lynvarzapys.db"),
+                 file(QStringLiteral("newbd/lynvarzapys.db")));
     if (content & WithSettings)
         copyFile(shipped + QStringLiteral("/options.ini"), file(QStringLiteral("options.ini")));
 }

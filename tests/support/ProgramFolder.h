@@ -10,7 +10,12 @@ namespace lynvar::test {
 class ProgramFolder
 {
 public:
-    enum Content { Shipped = 0x1, WithSettings = 0x2, WithoutTemplate = 0x4 };
+    enum Content
+    {
+        Shipped = 0x1,
+        WithSettings = 0x2,
+        WithoutTemplate = 0x4
+    };
 
     explicit ProgramFolder(int content = Shipped | WithSettings);
 

@@ -37,7 +37,8 @@ QString captionOf(const QObject *control)
     // A page of a tab widget: its tab's text.
     auto *widget = qobject_cast<const QWidget *>(control);
     for (QWidget *p = widget ? widget->parentWidget() : nullptr; p; p = p->parentWidget()) {
-        if (auto *tabs = qobject_cast<QTabWidget *>(p); tabs && tabs->indexOf(const_cast<QWidget *>(widget)) >= 0)
+        if (auto *tabs = qobject_cast<QTabWidget *>(p);
+            tabs && tabs->indexOf(const_cast<QWidget *>(widget)) >= 0)
             return tabs->tabText(tabs->indexOf(const_cast<QWidget *>(widget)));
     }
     return {};

@@ -15,7 +15,6 @@
 #include <QSet>
 #include <QTextCursor>
 #include <QTextDocument>
-
 #include <sqlite3.h>
 
 namespace lynvar {
@@ -130,7 +129,8 @@ void SeedBuilder::buildReferenceDatabase(const QString &outputFile) const
                 for (int r = 0; r < rows.size(); ++r) {
                     const QJsonObject row = rows[r].toObject();
                     if (!row.contains(QStringLiteral("ID")) || !row.value(QStringLiteral("ID")).isDouble())
-                        throw Error(buildRelativeName(file, r, QStringLiteral("ID")) + QStringLiteral(": missing"));
+                        throw Error(buildRelativeName(file, r, QStringLiteral("ID")) +
+                                    QStringLiteral(": missing"));
                     const qint64 id = qint64(row.value(QStringLiteral("ID")).toDouble());
                     if (ids.contains(id) || id <= lastId)
                         throw Error(buildRelativeName(file, r, QStringLiteral("ID")) +
@@ -143,7 +143,8 @@ void SeedBuilder::buildReferenceDatabase(const QString &outputFile) const
                     for (auto it = row.begin(); it != row.end(); ++it) {
                         const int index = table.indexOf(it.key());
                         if (index < 0)
-                            throw Error(buildRelativeName(file, r, it.key()) + QStringLiteral(": no such field"));
+                            throw Error(buildRelativeName(file, r, it.key()) +
+                                        QStringLiteral(": no such field"));
                         const FieldDef &field = table.fields[index];
                         const QJsonValue v = it.value();
                         QVariant value;
@@ -173,14 +174,25 @@ void SeedBuilder::buildReferenceDatabase(const QString &outputFile) const
                                 throw Error(buildRelativeName(file, r, field.name) +
                                             QStringLiteral(": longer than %1 characters").arg(field.width));
                             break;
-                        case FieldType::Boolean: value = v.toBool() ? 1 : 0; break;
-                        case FieldType::Float: value = v.toDouble(); break;
-                        case FieldType::Decimal: value = QString::number(v.toDouble(), 'f', 6); break;
+                        case FieldType::Boolean:
+                            value = v.toBool() ? 1 : 0;
+                            break;
+                        case FieldType::Float:
+                            value = v.toDouble();
+                            break;
+                        case FieldType::Decimal:
+                            value = QString::number(v.toDouble(), 'f', 6);
+                            break;
                         case FieldType::AutoNumber:
                         case FieldType::Int16:
-                        case FieldType::Int32: value = qint64(v.toDouble()); break;
-                        case FieldType::DateTime: value = v.toString(); break;
-                        case FieldType::Bytes: continue;
+                        case FieldType::Int32:
+                            value = qint64(v.toDouble());
+                            break;
+                        case FieldType::DateTime:
+                            value = v.toString();
+                            break;
+                        case FieldType::Bytes:
+                            continue;
                         }
                         if (v.isNull())
                             value = QVariant();
@@ -206,7 +218,8 @@ void SeedBuilder::buildReferenceDatabase(const QString &outputFile) const
                                                .toUtf8();
                     sqlite3_stmt *st = nullptr;
                     if (sqlite3_prepare_v2(db.handle(), sql.constData(), -1, &st, nullptr) != SQLITE_OK)
-                        throw Error(QStringLiteral("%1: %2").arg(file, QString::fromUtf8(sqlite3_errmsg(db.handle()))));
+                        throw Error(QStringLiteral("%1: %2").arg(
+                            file, QString::fromUtf8(sqlite3_errmsg(db.handle()))));
                     for (int i = 0; i < values.size(); ++i) {
                         const QVariant &v = values[i];
                         if (v.isNull())
@@ -217,7 +230,8 @@ void SeedBuilder::buildReferenceDatabase(const QString &outputFile) const
                             sqlite3_bind_int64(st, i + 1, v.toLongLong());
                         else {
                             const QByteArray text = v.toString().toUtf8();
-                            sqlite3_bind_text(st, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+                            sqlite3_bind_text(st, i + 1, text.constData(), int(text.size()),
+                                              SQLITE_TRANSIENT);
                         }
                     }
                     const int rc = sqlite3_step(st);

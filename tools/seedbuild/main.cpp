@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-
 #include <cstdio>
 
 int main(int argc, char *argv[])
