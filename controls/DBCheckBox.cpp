@@ -15,12 +15,6 @@ DBCheckBox::DBCheckBox(const QString &text, QWidget *parent) : QCheckBox(text, p
     showRecord();
 }
 
-void DBCheckBox::bind(DataSource *source, const QString &fieldName)
-{
-    m_link.setFieldName(fieldName);
-    m_link.setDataSource(source);
-}
-
 void DBCheckBox::showRecord()
 {
     m_showing = true;

@@ -20,12 +20,6 @@ DBComboBox::DBComboBox(QWidget *parent) : QComboBox(parent)
     showRecord();
 }
 
-void DBComboBox::bind(DataSource *source, const QString &fieldName)
-{
-    m_link.setFieldName(fieldName);
-    m_link.setDataSource(source);
-}
-
 void DBComboBox::setItems(const QStringList &items)
 {
     m_showing = true;

@@ -25,12 +25,6 @@ DBEdit::DBEdit(QWidget *parent) : QLineEdit(parent)
     showRecord();
 }
 
-void DBEdit::bind(DataSource *source, const QString &fieldName)
-{
-    m_link.setFieldName(fieldName);
-    m_link.setDataSource(source);
-}
-
 void DBEdit::showRecord()
 {
     m_showing = true;

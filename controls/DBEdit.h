@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "controls/DataAware.h"
-#include "controls/FieldLink.h"
+#include "controls/FieldControl.h"
 
 #include <QLineEdit>
 
@@ -15,22 +14,14 @@ namespace lynvar {
 // posts it. Input that is not yet a value of the field ("-", "12x") waits for Return or for the
 // box to lose the focus; if the field still refuses it then, the failure goes to the event loop's
 // error box (raiseInEventLoop) and the box shows the record's value again.
-class DBEdit final : public QLineEdit, public DataAware
+class DBEdit final : public QLineEdit, public FieldControl
 {
     Q_OBJECT
 public:
     explicit DBEdit(QWidget *parent = nullptr);
 
-    void bind(DataSource *source, const QString &fieldName);
-    void setDataSource(DataSource *source) { m_link.setDataSource(source); }
-    DataSource *dataSource() const override { return m_link.dataSource(); }
-    void setDataField(const QString &fieldName) { m_link.setFieldName(fieldName); }
-    const QString &dataField() const { return m_link.fieldName(); }
-
-    // The user cannot change the field. Without a record or field the box is read-only anyway, so
-    // QLineEdit::isReadOnly() tells whether input is possible now.
-    void setReadOnly(bool readOnly) { m_link.setReadOnly(readOnly); }
-    bool readOnlyOption() const { return m_link.isReadOnly(); }
+    // The user's option; QLineEdit::isReadOnly() tells whether input is possible now.
+    using FieldControl::setReadOnly;
 
     void updateRecord() override;
 
@@ -42,7 +33,6 @@ private:
     void userEdited(const QString &text);
     void commit();
 
-    FieldLink m_link;
     bool m_showing = false;
 };
 

@@ -13,12 +13,6 @@ DBImage::DBImage(QWidget *parent) : QLabel(parent)
     connect(&m_link, &FieldLink::showRecord, this, &DBImage::showRecord);
 }
 
-void DBImage::bind(DataSource *source, const QString &fieldName)
-{
-    m_link.setFieldName(fieldName);
-    m_link.setDataSource(source);
-}
-
 void DBImage::setStretch(bool stretch)
 {
     m_stretch = stretch;

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "controls/DataAware.h"
-#include "controls/FieldLink.h"
+#include "controls/FieldControl.h"
 
 #include <QImage>
 #include <QLabel>
@@ -13,22 +12,15 @@ namespace lynvar {
 // among them). It is centred and keeps its proportions: a picture larger than the view is shrunk
 // to fit; a smaller one is shown at its own size unless stretching is on. A field that holds no
 // picture, or bytes that are not one, shows nothing.
-class DBImage final : public QLabel, public DataAware
+class DBImage final : public QLabel, public FieldControl
 {
     Q_OBJECT
 public:
     explicit DBImage(QWidget *parent = nullptr);
 
-    void bind(DataSource *source, const QString &fieldName);
-    void setDataSource(DataSource *source) { m_link.setDataSource(source); }
-    DataSource *dataSource() const override { return m_link.dataSource(); }
-    void setDataField(const QString &fieldName) { m_link.setFieldName(fieldName); }
-    const QString &dataField() const { return m_link.fieldName(); }
-
     void setStretch(bool stretch);
     bool stretch() const { return m_stretch; }
-    void setReadOnly(bool readOnly) { m_link.setReadOnly(readOnly); }
-    bool isReadOnly() const { return m_link.isReadOnly(); }
+    bool isReadOnly() const { return readOnlyOption(); }
 
     // The picture shown, unscaled; null when none.
     const QImage &image() const { return m_image; }
@@ -43,7 +35,6 @@ private:
     void showRecord();
     void fit();
 
-    FieldLink m_link;
     QImage m_image;
     bool m_stretch = false;
 };

@@ -18,12 +18,6 @@ DBLookupComboBox::DBLookupComboBox(QWidget *parent) : QComboBox(parent)
     showRecord();
 }
 
-void DBLookupComboBox::bind(DataSource *source, const QString &fieldName)
-{
-    m_link.setFieldName(fieldName);
-    m_link.setDataSource(source);
-}
-
 void DBLookupComboBox::setListSource(DataSource *source)
 {
     if (m_listSource == source)

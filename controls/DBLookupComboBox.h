@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "controls/DataAware.h"
-#include "controls/FieldLink.h"
+#include "controls/FieldControl.h"
 
 #include <QComboBox>
 #include <QPointer>
@@ -16,17 +15,11 @@ namespace lynvar {
 // diary expect): whenever another key is shown, the list data set is located on it; an empty key,
 // or one that no row has, leaves it where it is. The list field can be changed at run time (the
 // language switch); the shown choice and the stored key stay.
-class DBLookupComboBox final : public QComboBox, public DataAware
+class DBLookupComboBox final : public QComboBox, public FieldControl
 {
     Q_OBJECT
 public:
     explicit DBLookupComboBox(QWidget *parent = nullptr);
-
-    void bind(DataSource *source, const QString &fieldName);
-    void setDataSource(DataSource *source) { m_link.setDataSource(source); }
-    DataSource *dataSource() const override { return m_link.dataSource(); }
-    void setDataField(const QString &fieldName) { m_link.setFieldName(fieldName); }
-    const QString &dataField() const { return m_link.fieldName(); }
 
     void setListSource(DataSource *source);
     DataSource *listSource() const { return m_listSource; }
@@ -35,8 +28,7 @@ public:
     void setListField(const QString &fieldName);
     const QString &listField() const { return m_listField; }
 
-    void setReadOnly(bool readOnly) { m_link.setReadOnly(readOnly); }
-    bool isReadOnly() const { return m_link.isReadOnly(); }
+    bool isReadOnly() const { return readOnlyOption(); }
 
     void showPopup() override;
 
@@ -53,7 +45,6 @@ private:
     void userPicked(int index);
     void followKey(const QVariant &key);
 
-    FieldLink m_link;
     QPointer<DataSource> m_listSource;
     QPointer<DataSet> m_listDataSet;
     QString m_keyField;

@@ -12,12 +12,6 @@ DBMemo::DBMemo(QWidget *parent) : QPlainTextEdit(parent)
     showRecord();
 }
 
-void DBMemo::bind(DataSource *source, const QString &fieldName)
-{
-    m_link.setFieldName(fieldName);
-    m_link.setDataSource(source);
-}
-
 void DBMemo::showRecord()
 {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r"));

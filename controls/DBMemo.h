@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "controls/DataAware.h"
-#include "controls/FieldLink.h"
+#include "controls/FieldControl.h"
 
 #include <QPlainTextEdit>
 
@@ -11,27 +10,19 @@ namespace lynvar {
 // A multi-line plain text of a field of the current record. Lines are shown as the field holds
 // them, split at any line break, and written back joined by single line feeds. Every change of the
 // user's is written at once (automatic edit).
-class DBMemo final : public QPlainTextEdit, public DataAware
+class DBMemo final : public QPlainTextEdit, public FieldControl
 {
     Q_OBJECT
 public:
     explicit DBMemo(QWidget *parent = nullptr);
 
-    void bind(DataSource *source, const QString &fieldName);
-    void setDataSource(DataSource *source) { m_link.setDataSource(source); }
-    DataSource *dataSource() const override { return m_link.dataSource(); }
-    void setDataField(const QString &fieldName) { m_link.setFieldName(fieldName); }
-    const QString &dataField() const { return m_link.fieldName(); }
-
-    // QPlainTextEdit::isReadOnly() tells whether input is possible now.
-    void setReadOnly(bool readOnly) { m_link.setReadOnly(readOnly); }
-    bool readOnlyOption() const { return m_link.isReadOnly(); }
+    // The user's option; QPlainTextEdit::isReadOnly() tells whether input is possible now.
+    using FieldControl::setReadOnly;
 
 private:
     void showRecord();
     void userEdited();
 
-    FieldLink m_link;
     bool m_showing = false;
 };
 

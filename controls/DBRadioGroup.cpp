@@ -46,12 +46,6 @@ DBRadioGroup::DBRadioGroup(const QString &title, QWidget *parent)
     });
 }
 
-void DBRadioGroup::bind(DataSource *source, const QString &fieldName)
-{
-    m_link.setFieldName(fieldName);
-    m_link.setDataSource(source);
-}
-
 void DBRadioGroup::setItems(const QStringList &captions, const QStringList &values)
 {
     if (!values.isEmpty() || m_values.size() > captions.size())

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "controls/DataAware.h"
-#include "controls/FieldLink.h"
+#include "controls/FieldControl.h"
 
 #include <QGroupBox>
 
@@ -19,18 +18,12 @@ namespace lynvar {
 //   auto *tysk = new DBRadioGroup(tr("Зміна тиску"), parent);
 //   tysk->setItems({u"Піднімається"_s, u"Опускається"_s, u"Не змінюється"_s}, {u"+"_s, u"-"_s, u"0"_s});
 //   tysk->bind(&dm.SchodennykDS, u"TyskBool"_s);
-class DBRadioGroup final : public QGroupBox, public DataAware
+class DBRadioGroup final : public QGroupBox, public FieldControl
 {
     Q_OBJECT
 public:
     explicit DBRadioGroup(QWidget *parent = nullptr);
     explicit DBRadioGroup(const QString &title, QWidget *parent = nullptr);
-
-    void bind(DataSource *source, const QString &fieldName);
-    void setDataSource(DataSource *source) { m_link.setDataSource(source); }
-    DataSource *dataSource() const override { return m_link.dataSource(); }
-    void setDataField(const QString &fieldName) { m_link.setFieldName(fieldName); }
-    const QString &dataField() const { return m_link.fieldName(); }
 
     // The captions; `values` replaces the stored values when given, else they stay (so a language
     // file can change the captions alone).
@@ -41,15 +34,13 @@ public:
     int itemIndex() const;
     QRadioButton *button(int index) const;
 
-    void setReadOnly(bool readOnly) { m_link.setReadOnly(readOnly); }
-    bool isReadOnly() const { return m_link.isReadOnly(); }
+    bool isReadOnly() const { return readOnlyOption(); }
 
 private:
     QString valueOf(int index) const;
     void showRecord();
     void userChecked(int index);
 
-    FieldLink m_link;
     QVBoxLayout *m_layout;
     QButtonGroup *m_group;
     QStringList m_values;

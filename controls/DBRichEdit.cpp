@@ -13,12 +13,6 @@ DBRichEdit::DBRichEdit(QWidget *parent) : QTextEdit(parent)
     showRecord();
 }
 
-void DBRichEdit::bind(DataSource *source, const QString &fieldName)
-{
-    m_link.setFieldName(fieldName);
-    m_link.setDataSource(source);
-}
-
 void DBRichEdit::showRecord()
 {
     // A view nobody can see is filled when it is shown: laying out a long text is the dearest

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "controls/DataAware.h"
-#include "controls/FieldLink.h"
+#include "controls/FieldControl.h"
 
 #include <QTextEdit>
 
@@ -13,22 +12,14 @@ namespace lynvar {
 // Showing a record only reads the field: the stored text is rewritten (as RTF) only after the user
 // changed the text or its formatting, and then on every such change (automatic edit), so moving to
 // another record posts it.
-class DBRichEdit final : public QTextEdit, public DataAware
+class DBRichEdit final : public QTextEdit, public FieldControl
 {
     Q_OBJECT
 public:
     explicit DBRichEdit(QWidget *parent = nullptr);
 
-    void bind(DataSource *source, const QString &fieldName);
-    void setDataSource(DataSource *source) { m_link.setDataSource(source); }
-    DataSource *dataSource() const override { return m_link.dataSource(); }
-    // Rebinding (the language switch) shows the new field at once and emits changed().
-    void setDataField(const QString &fieldName) { m_link.setFieldName(fieldName); }
-    const QString &dataField() const { return m_link.fieldName(); }
-
-    // QTextEdit::isReadOnly() tells whether input is possible now.
-    void setReadOnly(bool readOnly) { m_link.setReadOnly(readOnly); }
-    bool readOnlyOption() const { return m_link.isReadOnly(); }
+    // The user's option; QTextEdit::isReadOnly() tells whether input is possible now.
+    using FieldControl::setReadOnly;
 
 Q_SIGNALS:
     // The shown content changed: another record or field is shown, its value changed, or the user
@@ -49,7 +40,6 @@ private:
     void loadRecord();
     void userEdited();
 
-    FieldLink m_link;
     bool m_showing = false;
     bool m_stale = false; // the record changed while the view was hidden
 };

@@ -10,10 +10,4 @@ DBText::DBText(QWidget *parent) : QLabel(parent)
     connect(&m_link, &FieldLink::showRecord, this, [this] { setText(m_link.text()); });
 }
 
-void DBText::bind(DataSource *source, const QString &fieldName)
-{
-    m_link.setFieldName(fieldName);
-    m_link.setDataSource(source);
-}
-
 } // namespace lynvar
