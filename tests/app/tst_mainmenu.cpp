@@ -11,6 +11,7 @@
 #include "data/DataSet.h"
 #include "data/DataSource.h"
 #include "data/Schema.h"
+#include "tests/support/EmptyDatabase.h"
 #include "tests/support/FakeDialogs.h"
 
 #include <QAction>
@@ -659,14 +660,9 @@ private Q_SLOTS:
 
     void dataSetCommandsActOnTheFocusedDataAwareControl()
     {
-        const QString file = m_window->dir.filePath(QStringLiteral("records.db"));
-        sqlite3 *db = nullptr;
-        QCOMPARE(sqlite3_open(file.toUtf8().constData(), &db), SQLITE_OK);
-        schema::create(db, schema::recordsTables());
-        sqlite3_close(db);
-        Connection connection(QStringLiteral("ADOConnectionZapys"));
-        connection.setDatabaseFile(file);
-        connection.open();
+        const auto records =
+            openEmptyDatabase(m_window->dir.filePath(QStringLiteral("records.db")), schema::recordsTables());
+        Connection &connection = *records;
         DataSet places(QStringLiteral("FishMapTable"), connection, *schema::findTable(u"FishMap"));
         DataSource source(QStringLiteral("FishMapDS"), &places);
 
@@ -724,14 +720,9 @@ private Q_SLOTS:
 
     void aRefusedPostIsShownAndTheRecordStaysInEditing()
     {
-        const QString file = m_window->dir.filePath(QStringLiteral("refused.db"));
-        sqlite3 *db = nullptr;
-        QCOMPARE(sqlite3_open(file.toUtf8().constData(), &db), SQLITE_OK);
-        schema::create(db, schema::recordsTables());
-        sqlite3_close(db);
-        Connection connection(QStringLiteral("ADOConnectionZapys"));
-        connection.setDatabaseFile(file);
-        connection.open();
+        const auto records =
+            openEmptyDatabase(m_window->dir.filePath(QStringLiteral("refused.db")), schema::recordsTables());
+        Connection &connection = *records;
         DataSet places(QStringLiteral("FishMapTable"), connection, *schema::findTable(u"FishMap"));
         DataSource source(QStringLiteral("FishMapDS"), &places);
         places.open();

@@ -3,6 +3,7 @@
 
 #include "common/Error.h"
 #include "data/Schema.h"
+#include "tests/support/EmptyDatabase.h"
 
 #include <QTest>
 #include <sqlite3.h>
@@ -41,14 +42,7 @@ void typeText(QWidget *widget, const QString &text)
 
 TestDatabase::TestDatabase() : m_file(m_dir.filePath(QStringLiteral("test.db")))
 {
-    sqlite3 *db = nullptr;
-    sqlite3_open(m_file.toUtf8().constData(), &db);
-    schema::create(db, schema::referenceTables());
-    schema::create(db, schema::recordsTables());
-    sqlite3_close(db);
-    m_connection = std::make_unique<Connection>(QStringLiteral("ADOConnectionZapys"));
-    m_connection->setDatabaseFile(m_file);
-    m_connection->open();
+    m_connection = openEmptyDatabase(m_file, schema::referenceTables() + schema::recordsTables());
 }
 
 TestDatabase::~TestDatabase() = default;

@@ -5,6 +5,7 @@
 #include "data/DataSet.h"
 #include "data/Query.h"
 #include "data/Schema.h"
+#include "tests/support/EmptyDatabase.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 using namespace lynvar;
+using namespace lynvar::test;
 
 namespace {
 
@@ -72,16 +74,10 @@ class TestDataSet : public QObject
     void makeDatabase(const QStringList &statements = {})
     {
         m_file = m_dir.filePath(QStringLiteral("records-%1.db").arg(++m_counter));
-        sqlite3 *db = nullptr;
-        sqlite3_open(m_file.toUtf8().constData(), &db);
-        schema::create(db, schema::recordsTables());
-        schema::create(db, {table("Snast"), table("Osnastka")});
-        sqlite3_close(db);
+        m_conn = openEmptyDatabase(m_file, schema::recordsTables() +
+                                               QList<TableDef>{table("Snast"), table("Osnastka")});
         for (const QString &s : statements)
             sql(m_file, s);
-        m_conn = std::make_unique<Connection>(QStringLiteral("ADOConnectionZapys"));
-        m_conn->setDatabaseFile(m_file);
-        m_conn->open();
     }
     void places(const QStringList &names)
     {
