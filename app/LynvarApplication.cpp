@@ -14,45 +14,46 @@
 
 namespace lynvar {
 
-LynvarApplication::LynvarApplication(const QString &programFolder, UserDialogs &dialogs)
-    : m_programFolder(programFolder), m_dialogs(dialogs),
-      m_formSettings(programFolder + QStringLiteral("/options.ini")),
-      m_dataSettings(programFolder + QStringLiteral("/options.ini"))
+LynvarApplication::LynvarApplication(const QString &programFolder, const AppServices &services)
+    : m_programFolder(programFolder), m_services(services),
+      m_settings(programFolder + QStringLiteral("/options.ini"))
 {
 }
 
 LynvarApplication::~LynvarApplication()
 {
     // Reverse order of creation; data sets close without posting what the user did not store.
-    delete FormOptions;
-    delete FormBrowser;
-    delete EditSchodennykForm;
-    delete FormFish;
-    delete FormSposobyLovu;
-    delete FormAbout;
-    delete FormImportExport;
+    delete FormOptions.take();
+    delete FormBrowser.take();
+    delete EditSchodennykForm.take();
+    delete FormFish.take();
+    delete FormSposobyLovu.take();
+    delete FormAbout.take();
+    delete FormImportExport.take();
     delete DataModule2;
     delete DovidnykForm;
 }
 
 void LynvarApplication::create()
 {
+    UserDialogs &dialogs = *m_services.dialogs;
     // The main window comes first: the data module's scroll hooks write into it as tables open.
-    DovidnykForm = new TDovidnykForm(m_formSettings, m_dialogs);
-    runGuarded(m_dialogs, [this] { DovidnykForm->FormCreate(m_programFolder); });
+    DovidnykForm = new TDovidnykForm(m_settings, m_services);
+    runGuarded(dialogs, [this] { DovidnykForm->FormCreate(m_programFolder); });
 
-    DataModule2 = new TDataModule2(m_programFolder, m_dataSettings, m_dialogs);
+    DataModule2 = new TDataModule2(m_programFolder, m_settings, dialogs);
     DovidnykForm->setDataModule(DataModule2);
-    runGuarded(m_dialogs, [this] { DataModule2->DataModuleCreate(); });
+    runGuarded(dialogs, [this] { DataModule2->DataModuleCreate(); });
 
+    // The dialogs belong to the main window and are made when first needed.
     QWidget *owner = DovidnykForm;
-    runGuarded(m_dialogs, [&] { FormImportExport = new TFormImportExport(owner); });
-    runGuarded(m_dialogs, [&] { FormAbout = new TFormAbout(owner); });
-    runGuarded(m_dialogs, [&] { FormSposobyLovu = new TFormSposobyLovu(owner); });
-    runGuarded(m_dialogs, [&] { FormFish = new TFormFish(owner); });
-    runGuarded(m_dialogs, [&] { EditSchodennykForm = new TEditSchodennykForm(owner); });
-    runGuarded(m_dialogs, [&] { FormBrowser = new TFormBrowser(owner); });
-    runGuarded(m_dialogs, [&] { FormOptions = new TFormOptions(owner); });
+    FormImportExport.setFactory([owner] { return new TFormImportExport(owner); });
+    FormAbout.setFactory([owner] { return new TFormAbout(owner); });
+    FormSposobyLovu.setFactory([owner] { return new TFormSposobyLovu(owner); });
+    FormFish.setFactory([owner] { return new TFormFish(owner); });
+    EditSchodennykForm.setFactory([owner] { return new TEditSchodennykForm(owner); });
+    FormBrowser.setFactory([owner] { return new TFormBrowser(owner); });
+    FormOptions.setFactory([owner] { return new TFormOptions(owner); });
 }
 
 void LynvarApplication::showMainWindow()

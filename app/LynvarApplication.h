@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/AppServices.h"
 #include "common/IniFile.h"
+#include "controls/OnFirstUse.h"
 
 #include <QString>
-#include <memory>
 
 namespace lynvar {
 
@@ -17,42 +18,43 @@ class TFormFish;
 class TFormImportExport;
 class TFormOptions;
 class TFormSposobyLovu;
-class UserDialogs;
 
 // One run of the program in one program folder: the settings, the main window, the data module
-// and the dialogs, made in the start-up order and released in reverse. Tests make and destroy
-// many of these in one process.
+// and the dialogs, made in the start-up order and released in reverse. The dialogs are made the
+// first time they are needed and kept until the end. Tests make and destroy many of these in one
+// process.
 class LynvarApplication final
 {
 public:
-    LynvarApplication(const QString &programFolder, UserDialogs &dialogs);
+    // `services` names the outside world; its members outlive the application.
+    LynvarApplication(const QString &programFolder, const AppServices &services);
     ~LynvarApplication();
 
-    // Creates the windows and the data module; a failing step is shown and start-up goes on.
+    // Creates the main window and the data module; a failing step is shown and start-up goes on.
     void create();
     // Shows the main window maximised, which runs its show handler.
     void showMainWindow();
 
     const QString &programFolder() const { return m_programFolder; }
-    IniFile &settings() { return m_formSettings; }
+    IniFile &settings() { return m_settings; }
+    AppServices &services() { return m_services; }
 
     TDovidnykForm *DovidnykForm = nullptr;
     TDataModule2 *DataModule2 = nullptr;
-    TFormImportExport *FormImportExport = nullptr;
-    TFormAbout *FormAbout = nullptr;
-    TFormSposobyLovu *FormSposobyLovu = nullptr;
-    TFormFish *FormFish = nullptr;
-    TEditSchodennykForm *EditSchodennykForm = nullptr;
-    TFormBrowser *FormBrowser = nullptr;
-    TFormOptions *FormOptions = nullptr;
+    OnFirstUse<TFormImportExport> FormImportExport;
+    OnFirstUse<TFormAbout> FormAbout;
+    OnFirstUse<TFormSposobyLovu> FormSposobyLovu;
+    OnFirstUse<TFormFish> FormFish;
+    OnFirstUse<TEditSchodennykForm> EditSchodennykForm;
+    OnFirstUse<TFormBrowser> FormBrowser;
+    OnFirstUse<TFormOptions> FormOptions;
 
 private:
     QString m_programFolder;
-    UserDialogs &m_dialogs;
-    // Two settings objects on one file, as the windows and the data module each have their own;
-    // every read and write goes to the file, so they never disagree.
-    IniFile m_formSettings;
-    IniFile m_dataSettings;
+    AppServices m_services;
+    // One settings object on options.ini for the windows and the data module alike; every read
+    // goes to the file, every write straight to it.
+    IniFile m_settings;
 };
 
 } // namespace lynvar

@@ -4,6 +4,7 @@
 #include "app/ErrorBox.h"
 #include "app/Hint.h"
 #include "app/StandardActionList.h"
+#include "common/AppServices.h"
 #include "common/IniFile.h"
 #include "controls/DBGrid.h"
 #include "controls/DBMemo.h"
@@ -48,8 +49,8 @@ template <typename T> T *named(T *object, const char *name)
 
 } // namespace
 
-TDovidnykForm::TDovidnykForm(IniFile &settings, UserDialogs &dialogs, QWidget *parent)
-    : QMainWindow(parent), m_settings(settings), m_dialogs(dialogs)
+TDovidnykForm::TDovidnykForm(IniFile &settings, AppServices &services, QWidget *parent)
+    : QMainWindow(parent), m_settings(settings), m_services(services)
 {
     setObjectName(QStringLiteral("DovidnykForm"));
     setWindowTitle(QStringLiteral("LynvarBook"));
@@ -61,26 +62,7 @@ TDovidnykForm::TDovidnykForm(IniFile &settings, UserDialogs &dialogs, QWidget *p
     buildPages();
     buildMenus();
     buildStatusBar();
-    attachPopupMenus();
     resize(1024, 726);
-}
-
-void TDovidnykForm::attachPopupMenus()
-{
-    const auto attach = [](QWidget *control, QMenu *menu) {
-        control->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(control, &QWidget::customContextMenuRequested, menu,
-                [control, menu](const QPoint &at) { menu->popup(control->mapToGlobal(at)); });
-    };
-    attach(fishMapPage->DBGridMap, PopupMenuGridMap);
-    attach(schodennykPage->DBGridSchodennyk, PopupMenuSchodennyk);
-    attach(fishMapPage->DBMemoFish, PopupMenuEdit); // the memo stays hidden, so this menu never opens
-    // Copying a fish's classification to paste it into another is offered where the classification shows.
-    attach(fishPage->PanelClass, PopupMenu1);
-    attach(fishPage->DBGridFishAll, PopupMenu1);
-    // Deleting a place or a trip's method with Ctrl+Delete asks first.
-    fishMapPage->DBGridMap->setUserDialogs(&m_dialogs);
-    schodennykPage->DBGrid3->setUserDialogs(&m_dialogs);
 }
 
 TDovidnykForm::~TDovidnykForm() = default;
@@ -112,31 +94,42 @@ void TDovidnykForm::buildPages()
         PageControlGeneral->addTab(*p.page, text(p.caption));
     }
 
-    // Each page's controls and behaviour live with their subsystem.
-    fishMapPage = new FishMapPage(TabFishMap);
-    schodennykPage = new SchodennykPage(TabSchodennyk);
-    fishPage = new FishPage(TabFish);
-    vuzlyPage = new VuzlyPage(TabVuzly);
-    rivePage = new RivePage(TabRive);
-    slovnykPage = new SlovnykPage(TabSlovnyk);
-    kuhnyaPage = new KuhnyaPage(TabKuhnya);
-    anecdotPage = new AnecdotPage(TabAnecdot);
-    sposobyPage = new SposobyPage(TabSposoby);
+    // Each page's controls and behaviour live with their subsystem; a page's controls are made
+    // when it is first shown.
+    m_pages.add(new FishMapPage(TabFishMap, m_services));
+    m_pages.add(new SchodennykPage(TabSchodennyk, m_services));
+    m_pages.add(new FishPage(TabFish, m_services));
+    auto *knots = new VuzlyPage(TabVuzly, m_services);
+    m_pages.add(knots);
+    m_pages.add(new RivePage(TabRive, m_services));
+    m_pages.add(new SlovnykPage(TabSlovnyk, m_services));
+    m_pages.add(new KuhnyaPage(TabKuhnya, m_services));
+    m_pages.add(new AnecdotPage(TabAnecdot, m_services));
+    m_pages.add(new SposobyPage(TabSposoby, m_services));
 
     // The knot picture panel, right of the knot description, keeps its shape with the window.
-    Panel3 = vuzlyPage->Panel3;
-    Panel3->installEventFilter(this);
+    connect(knots, &Page::built, this, [this, knots] {
+        Panel3 = knots->Panel3;
+        Panel3->installEventFilter(this);
+        FormResize();
+    });
 
-    PageControlGeneral->setCurrentIndex(LayoutPageIndex);
+    {
+        const QSignalBlocker quiet(PageControlGeneral);
+        PageControlGeneral->setCurrentIndex(LayoutPageIndex);
+    }
     setCentralWidget(PageControlGeneral);
-    connect(PageControlGeneral, &QTabWidget::currentChanged, this, [this] { PageControlGeneralChange(); });
+    connect(PageControlGeneral, &QTabWidget::currentChanged, this, [this](int index) {
+        pageShown(index);
+        PageControlGeneralChange();
+    });
 }
 
 void TDovidnykForm::buildActions()
 {
     ImageList1 = toolImages();
     ImageList2 = placeStatusImages();
-    ActionList1 = new StandardActionList(this, ImageList1, m_dialogs);
+    ActionList1 = new StandardActionList(this, ImageList1, *m_services.dialogs);
 }
 
 namespace {
@@ -148,6 +141,14 @@ QAction *addItem(TDovidnykForm *form, QMenu *menu, const char *name, const char 
     QAction *item = named(menu->addAction(text(caption)), name);
     item->setShortcut(keys);
     QObject::connect(item, &QAction::triggered, form, [form, handler] { (form->*handler)(); });
+    return item;
+}
+
+// A menu item whose work belongs to a page or another window: its owner connects to it.
+QAction *addItem(QMenu *menu, const char *name, const char *caption, const QKeySequence &keys = {})
+{
+    QAction *item = named(menu->addAction(text(caption)), name);
+    item->setShortcut(keys);
     return item;
 }
 
@@ -196,22 +197,18 @@ void TDovidnykForm::buildMenus()
     MenuAlignRight = addItem(MenuFormat, "MenuAlignRight", commands.RichEditAlignRight1);
     MenuSelectAll = addItem(MenuPravka, "MenuSelectAll", commands.EditSelectAll1, nullptr,
                             QKeySequence(Qt::CTRL | Qt::Key_A));
-    MenuFontPaste = addItem(this, MenuPravka, "MenuFontPaste", "Вставити форматування тексту",
-                            &TDovidnykForm::MenuFontPasteClick, QKeySequence(Qt::CTRL | Qt::Key_W));
-    MenuFontInstall = addItem(this, MenuPravka, "MenuFontInstall", "Встановити форматування тексту",
-                              &TDovidnykForm::MenuFontInstallClick);
-    MenuFontFormat = addItem(this, MenuPravka, "MenuFontFormat", "Формат тексту",
-                             &TDovidnykForm::ToolButtonFontClick, QKeySequence(Qt::CTRL | Qt::Key_D));
+    MenuFontPaste = addItem(MenuPravka, "MenuFontPaste", "Вставити форматування тексту",
+                            QKeySequence(Qt::CTRL | Qt::Key_W));
+    MenuFontInstall = addItem(MenuPravka, "MenuFontInstall", "Встановити форматування тексту");
+    MenuFontFormat =
+        addItem(MenuPravka, "MenuFontFormat", "Формат тексту", QKeySequence(Qt::CTRL | Qt::Key_D));
 
     MenuSettings = named(MainMenu1->addMenu(text("Налаштування")), "MenuSettings");
-    MenuSaveBD = addItem(this, MenuSettings, "MenuSaveBD", "Зберегти зміни в базу даних",
-                         &TDovidnykForm::MenuSaveBDClick, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
-    MenuBackupBD = addItem(this, MenuSettings, "MenuBackupBD", "Зробити резервну копію бази даних",
-                           &TDovidnykForm::MenuBackupBDClick);
-    MenuCreateFile = addItem(this, MenuSettings, "MenuCreateFile", "Створити файли в папках",
-                             &TDovidnykForm::MenuCreateFileClick);
-    MenuLangVygruz = addItem(this, MenuSettings, "MenuLangVygruz", "Вигрузити локалізацію",
-                             &TDovidnykForm::MenuLangVygruzClick);
+    MenuSaveBD = addItem(MenuSettings, "MenuSaveBD", "Зберегти зміни в базу даних",
+                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+    MenuBackupBD = addItem(MenuSettings, "MenuBackupBD", "Зробити резервну копію бази даних");
+    MenuCreateFile = addItem(MenuSettings, "MenuCreateFile", "Створити файли в папках");
+    MenuLangVygruz = addItem(MenuSettings, "MenuLangVygruz", "Вигрузити локалізацію");
     MenuLanguages = named(MenuSettings->addMenu(text("Мова")), "MenuLanguages");
     MenuUkranian =
         addItem(this, MenuLanguages, "MenuUkranian", "Українська", &TDovidnykForm::MenuUkranianClick);
@@ -219,18 +216,14 @@ void TDovidnykForm::buildMenus()
     for (QAction *item : {MenuUkranian, MenuRussian})
         item->setCheckable(true);
     MenuSettings->addSeparator();
-    MenuOptions =
-        addItem(this, MenuSettings, "MenuOptions", "Налаштування", &TDovidnykForm::MenuOptionsClick);
+    MenuOptions = addItem(MenuSettings, "MenuOptions", "Налаштування");
 
     MenuDovidka = named(MainMenu1->addMenu(text("Довідка")), "MenuDovidka");
-    MenuDownload = addItem(this, MenuDovidka, "MenuDownload", "Завантажити нову версію програми",
-                           &TDovidnykForm::MenuDownloadClick);
-    MenuLynvarNet = addItem(this, MenuDovidka, "MenuLynvarNet", "Перейти на сайт LynvarNet",
-                            &TDovidnykForm::MenuLynvarNetClick);
-    MenuNewVersion = addItem(this, MenuDovidka, "MenuNewVersion", "Перевірити нову версію",
-                             &TDovidnykForm::MenuNewVersionClick);
+    MenuDownload = addItem(MenuDovidka, "MenuDownload", "Завантажити нову версію програми");
+    MenuLynvarNet = addItem(MenuDovidka, "MenuLynvarNet", "Перейти на сайт LynvarNet");
+    MenuNewVersion = addItem(MenuDovidka, "MenuNewVersion", "Перевірити нову версію");
     MenuDovidka->addSeparator();
-    MenuAbout = addItem(this, MenuDovidka, "MenuAbout", "Про програму", &TDovidnykForm::MenuAboutClick);
+    MenuAbout = addItem(MenuDovidka, "MenuAbout", "Про програму");
 
     // Commands kept for maintenance: never shown.
     for (QAction *item : {MenuFontPaste, MenuFontInstall, MenuCreateFile, MenuLangVygruz, MenuOptions})
@@ -238,28 +231,6 @@ void TDovidnykForm::buildMenus()
     // A hidden item takes no keys of its own, yet pasting the stored format works through its key.
     auto *fontPasteKey = new QShortcut(MenuFontPaste->shortcut(), this);
     connect(fontPasteKey, &QShortcut::activated, MenuFontPaste, &QAction::trigger);
-
-    buildPopupMenus();
-}
-
-void TDovidnykForm::buildPopupMenus()
-{
-    PopupMenuGridMap = named(new QMenu(this), "PopupMenuGridMap");
-    MenuRybalyv = named(PopupMenuGridMap->addMenu(text("Рибалив?")), "MenuRybalyv");
-    MenuRybalyvYes = addItem(this, MenuRybalyv, "MenuRybalyvYes", "Так", &TDovidnykForm::MenuRybalyvYesClick);
-    MenuRybalyvNo = addItem(this, MenuRybalyv, "MenuRybalyvNo", "Ні", &TDovidnykForm::MenuRybalyvNoClick);
-
-    PopupMenuSchodennyk = named(new QMenu(this), "PopupMenuSchodennyk");
-    MenuAddMisceLovu = addItem(this, PopupMenuSchodennyk, "MenuAddMisceLovu", "Перейти до місця лову",
-                               &TDovidnykForm::MenuAddMisceLovuClick);
-
-    PopupMenuEdit = named(new QMenu(this), "PopupMenuEdit");
-    MenuListEdit =
-        addItem(this, PopupMenuEdit, "MenuListEdit", "Редагувати", &TDovidnykForm::MenuListEditClick);
-
-    PopupMenu1 = named(new QMenu(this), "PopupMenu1");
-    N1 = addItem(this, PopupMenu1, "N1", "Скопіювати", &TDovidnykForm::N1Click);
-    N2 = addItem(this, PopupMenu1, "N2", "Вставити", &TDovidnykForm::N2Click);
 }
 
 void TDovidnykForm::buildToolBar()
@@ -309,9 +280,7 @@ void TDovidnykForm::buildToolBar()
     ToolButtonCut = command("ToolButtonCut", commands.EditCut1, ToolImageCut);
     ToolBar1->addSeparator();
     ToolButtonFont = button("ToolButtonFont", ToolImageFont, text("Форма шрифту"));
-    handler(ToolButtonFont, &TDovidnykForm::ToolButtonFontClick);
     ToolButtonImportAnecdot = button("ToolButtonImportAnecdot", ToolImageExportText, QString(), false);
-    handler(ToolButtonImportAnecdot, &TDovidnykForm::ToolButtonImportAnecdotClick);
     ToolButtonVidget = button("ToolButtonVidget", ToolImageWidgets, text("Віджети"), false);
     ToolButtonVidget->setCheckable(true);
     ToolButtonVidget->setChecked(true);
@@ -340,22 +309,13 @@ void TDovidnykForm::buildStatusBar()
 void TDovidnykForm::setDataModule(TDataModule2 *dataModule)
 {
     m_dataModule = dataModule;
-    if (!dataModule)
-        return;
-    fishMapPage->bind(*dataModule);
-    schodennykPage->bind(*dataModule);
-    fishPage->bind(*dataModule);
-    vuzlyPage->bind(*dataModule);
-    rivePage->bind(*dataModule);
-    slovnykPage->bind(*dataModule);
-    kuhnyaPage->bind(*dataModule);
-    anecdotPage->bind(*dataModule);
-    sposobyPage->bind(*dataModule);
+    m_pages.setDataModule(dataModule);
 }
 
 void TDovidnykForm::FormCreate(const QString &programFolder)
 {
     ProgramFolder = programFolder;
+    m_services.programFolder = programFolder;
 }
 
 void TDovidnykForm::showEvent(QShowEvent *event)
@@ -365,19 +325,20 @@ void TDovidnykForm::showEvent(QShowEvent *event)
         return;
     m_shown = true;
     // A failing step skips the steps after it; the window is shown all the same.
-    runGuarded(m_dialogs, [this] { FormShow(); });
+    runGuarded(*m_services.dialogs, [this] { FormShow(); });
+    // Whatever page is up now is the first the user sees: only its controls are made at start-up.
+    runGuarded(*m_services.dialogs, [this] { pageShown(PageControlGeneral->currentIndex()); });
+}
+
+void TDovidnykForm::pageShown(int index)
+{
+    m_pages.ensureBuilt(index);
 }
 
 void TDovidnykForm::FormShow()
 {
-    if (m_dataModule) {
-        TDataModule2 &dm = *m_dataModule;
-        dm.BrendsTable.setIndexFieldNames(QStringLiteral("Name"));
-        for (DataSet *ds : {&dm.KuhnyaTable, &dm.SlovnykTable, &dm.AnecdotTable, &dm.VuzlyTable})
-            ds->setIndexFieldNames(QStringLiteral("NameUA"));
-        dm.SchodennykTable.setSort(QStringLiteral("Date1 DESC"));
-        dm.FishMapTable.setSort(QStringLiteral("Status DESC"));
-    }
+    if (m_dataModule)
+        m_dataModule->setShowOrders();
     FotoFishIndex = 1;
 
     bool isNumber = false;
@@ -400,13 +361,19 @@ void TDovidnykForm::FormShow()
         MenuRussianClick();
     }
 
-    SchodennykTableAfterScroll();
+    // The diary page shows the current entry's pictures, weather and catch.
+    if (m_dataModule && m_dataModule->SchodennykTable.afterScroll)
+        m_dataModule->SchodennykTable.afterScroll(m_dataModule->SchodennykTable);
 }
 
 void TDovidnykForm::showPage(int index)
 {
-    const QSignalBlocker quiet(PageControlGeneral);
-    PageControlGeneral->setCurrentIndex(index);
+    {
+        const QSignalBlocker quiet(PageControlGeneral);
+        PageControlGeneral->setCurrentIndex(index);
+    }
+    if (m_shown)
+        pageShown(index);
 }
 
 void TDovidnykForm::PageControlGeneralChange()
@@ -458,108 +425,6 @@ void TDovidnykForm::MenuUkranianClick()
 void TDovidnykForm::MenuRussianClick()
 {
     setContentLanguage(false);
-}
-
-void TDovidnykForm::SchodennykTableAfterScroll()
-{
-    // The diary page's view refresh is filled in by the diary page.
-}
-
-// The commands below are filled in by the page or window that owns their work.
-
-void TDovidnykForm::MenuFontPasteClick()
-{
-    // Pasting the stored format: filled in by the rich-text font commands.
-}
-
-void TDovidnykForm::MenuFontInstallClick()
-{
-    // Choosing the stored format: filled in by the rich-text font commands.
-}
-
-void TDovidnykForm::ToolButtonFontClick()
-{
-    // The font dialog for the active rich text: filled in by the rich-text font commands.
-}
-
-void TDovidnykForm::MenuSaveBDClick()
-{
-    // Filled in by the database save and backup.
-}
-
-void TDovidnykForm::MenuBackupBDClick()
-{
-    // Filled in by the database save and backup.
-}
-
-void TDovidnykForm::MenuCreateFileClick()
-{
-    // Filled in by the per-fish folder marker files (maintenance).
-}
-
-void TDovidnykForm::MenuLangVygruzClick()
-{
-    // Filled in by the language template export.
-}
-
-void TDovidnykForm::MenuOptionsClick()
-{
-    // Filled in by the options window.
-}
-
-void TDovidnykForm::MenuDownloadClick()
-{
-    // Filled in by the About window and its web links.
-}
-
-void TDovidnykForm::MenuLynvarNetClick()
-{
-    // Filled in by the About window and its web links.
-}
-
-void TDovidnykForm::MenuNewVersionClick()
-{
-    // Filled in by the new version check.
-}
-
-void TDovidnykForm::MenuAboutClick()
-{
-    // Filled in by the About window.
-}
-
-void TDovidnykForm::ToolButtonImportAnecdotClick()
-{
-    // Filled in by the joke export window.
-}
-
-void TDovidnykForm::MenuRybalyvYesClick()
-{
-    // Filled in by the places page.
-}
-
-void TDovidnykForm::MenuRybalyvNoClick()
-{
-    // Filled in by the places page.
-}
-
-void TDovidnykForm::MenuAddMisceLovuClick()
-{
-    // Filled in by the diary page.
-}
-
-void TDovidnykForm::MenuListEditClick()
-{
-    // Filled in by the places page (it owns the fish list and its memo).
-}
-
-void TDovidnykForm::N1Click()
-{
-    // Filled in by the fish card.
-}
-
-void TDovidnykForm::N2Click()
-{
-    // Filled in by the fish card.
 }
 
 } // namespace lynvar

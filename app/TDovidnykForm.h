@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/ImageList.h"
+#include "app/PageRegistry.h"
 
 #include <QMainWindow>
 
@@ -15,19 +16,10 @@ class QToolButton;
 
 namespace lynvar {
 
-class AnecdotPage;
-class FishMapPage;
-class FishPage;
+struct AppServices;
 class IniFile;
-class KuhnyaPage;
-class RivePage;
-class SchodennykPage;
-class SlovnykPage;
-class SposobyPage;
-class VuzlyPage;
 class StandardActionList;
 class TDataModule2;
-class UserDialogs;
 
 // The main window: composition root of the nine pages, the menus and the tool bar, and owner of
 // the state several pages share. Each page's behaviour lives in its own subsystem's folder.
@@ -38,7 +30,8 @@ public:
     static constexpr int PageCount = 9;
     static constexpr int LayoutPageIndex = 2; // "Види риб"
 
-    TDovidnykForm(IniFile &settings, UserDialogs &dialogs, QWidget *parent = nullptr);
+    // `settings` and `services` outlive the window.
+    TDovidnykForm(IniFile &settings, AppServices &services, QWidget *parent = nullptr);
     ~TDovidnykForm() override;
 
     // The data module comes into being after the main window; its hooks then reach the window.
@@ -51,30 +44,16 @@ public:
     void FormResize();
     void PageControlGeneralChange();
     void MenuExitClick();
+    // The language entry points.
     void MenuUkranianClick();
     void MenuRussianClick();
-    void SchodennykTableAfterScroll();
 
-    // Handlers of the menus and the tool bar whose work belongs to a page or another window.
-    void MenuFontPasteClick();
-    void MenuFontInstallClick();
-    void ToolButtonFontClick();
-    void MenuSaveBDClick();
-    void MenuBackupBDClick();
-    void MenuCreateFileClick();
-    void MenuLangVygruzClick();
-    void MenuOptionsClick();
-    void MenuDownloadClick();
-    void MenuLynvarNetClick();
-    void MenuNewVersionClick();
-    void MenuAboutClick();
-    void ToolButtonImportAnecdotClick();
-    void MenuRybalyvYesClick();
-    void MenuRybalyvNoClick();
-    void MenuAddMisceLovuClick();
-    void MenuListEditClick();
-    void N1Click();
-    void N2Click();
+    // Main-menu commands whose work belongs to a page or another window forward to it here.
+    // --- handbook
+    // --- diary
+    // --- places
+    // --- maintenance
+    // --- languages
 
     // Selects a page without recording it: only the user's own choice of a page is remembered.
     void showPage(int index);
@@ -121,16 +100,9 @@ public:
     QWidget *TabSposoby = nullptr;
     QWidget *Panel3 = nullptr;
 
-    // The pages' own controls and handlers.
-    FishMapPage *fishMapPage = nullptr;
-    SchodennykPage *schodennykPage = nullptr;
-    FishPage *fishPage = nullptr;
-    VuzlyPage *vuzlyPage = nullptr;
-    RivePage *rivePage = nullptr;
-    SlovnykPage *slovnykPage = nullptr;
-    KuhnyaPage *kuhnyaPage = nullptr;
-    AnecdotPage *anecdotPage = nullptr;
-    SposobyPage *sposobyPage = nullptr;
+    // The pages, each the owner of its controls and handlers, in tab order.
+    PageRegistry &pages() { return m_pages; }
+    template <typename T> T *page() const { return m_pages.find<T>(); }
     // The main menu. A sub-menu is a QMenu of the item's name; every other item a QAction.
     QMenuBar *MainMenu1 = nullptr;
     QMenu *MenuFile = nullptr;
@@ -168,18 +140,6 @@ public:
     QAction *MenuNewVersion = nullptr;
     QAction *MenuAbout = nullptr;
 
-    // Pop-up menus; the pages attach them to their lists.
-    QMenu *PopupMenuGridMap = nullptr;
-    QMenu *MenuRybalyv = nullptr;
-    QAction *MenuRybalyvYes = nullptr;
-    QAction *MenuRybalyvNo = nullptr;
-    QMenu *PopupMenuSchodennyk = nullptr;
-    QAction *MenuAddMisceLovu = nullptr;
-    QMenu *PopupMenuEdit = nullptr;
-    QAction *MenuListEdit = nullptr;
-    QMenu *PopupMenu1 = nullptr;
-    QAction *N1 = nullptr;
-    QAction *N2 = nullptr;
     QList<QLabel *> StatusPanels;
 
 protected:
@@ -191,14 +151,14 @@ private:
     void buildPages();
     void buildActions();
     void buildMenus();
-    void buildPopupMenus();
     void buildToolBar();
     void buildStatusBar();
-    void attachPopupMenus();
+    void pageShown(int index);
     void setContentLanguage(bool ukrainian);
 
     IniFile &m_settings;
-    UserDialogs &m_dialogs;
+    AppServices &m_services;
+    PageRegistry m_pages;
     TDataModule2 *m_dataModule = nullptr;
     bool m_shown = false;
 };

@@ -3,6 +3,7 @@
 #include "app/GuardedApplication.h"
 #include "app/LynvarApplication.h"
 #include "app/QtUserDialogs.h"
+#include "common/Clock.h"
 
 #include <QDir>
 
@@ -14,8 +15,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("LynvarBook"));
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
     lynvar::QtUserDialogs dialogs;
+    lynvar::SystemClock clock;
+    lynvar::AppServices services;
+    services.dialogs = &dialogs;
+    services.clock = &clock;
     try {
-        lynvar::LynvarApplication program(programFolder, dialogs);
+        lynvar::LynvarApplication program(programFolder, services);
         program.create();
         app.setDialogs(&dialogs);
         program.showMainWindow();

@@ -3,7 +3,7 @@
 
 #include "common/IniFile.h"
 #include "common/UserDialogs.h"
-#include "reference/TitleDerivation.h"
+#include "data/TitleDerivation.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -145,6 +145,15 @@ void TDataModule2::OpenDataStore(const QString &folder)
     ADOConnectionBook.open();
     ADOConnectionZapys.open();
     openDataSets();
+}
+
+void TDataModule2::setShowOrders()
+{
+    BrendsTable.setIndexFieldNames(QStringLiteral("Name"));
+    for (DataSet *ds : {&KuhnyaTable, &SlovnykTable, &AnecdotTable, &VuzlyTable})
+        ds->setIndexFieldNames(QStringLiteral("NameUA"));
+    SchodennykTable.setSort(QStringLiteral("Date1 DESC"));
+    FishMapTable.setSort(QStringLiteral("Status DESC"));
 }
 
 void TDataModule2::AnecdotTableBeforePost(DataSet &ds)

@@ -34,6 +34,10 @@ public:
     QList<DataSet *> openingOrder();
     QList<DataSet *> allDataSets();
 
+    // The orders the main window's first showing gives the lists: four handbook tables by name,
+    // the diary newest first, the places by their fished-or-not mark.
+    void setShowOrders();
+
     void AnecdotTableBeforePost(DataSet &dataSet);
     void KuhnyaTableBeforePost(DataSet &dataSet);
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diary/SchodennykPage.h"
 
+#include "common/AppServices.h"
 #include "controls/DBEdit.h"
 #include "controls/DBGrid.h"
 #include "controls/DBMemo.h"
 #include "controls/DBRichEdit.h"
 #include "controls/DBText.h"
+#include "controls/PageParts.h"
 #include "data/DataModule2.h"
 #include "diary/FileListBox.h"
 
@@ -15,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
@@ -70,8 +73,14 @@ QVBoxLayout *column(QWidget *parent, int margin = 0)
 
 } // namespace
 
-SchodennykPage::SchodennykPage(QWidget *page) : QObject(page), TabSchodennyk(page)
+SchodennykPage::SchodennykPage(QWidget *page, AppServices &services)
+    : Page(page, services), TabSchodennyk(page)
 {
+}
+
+void SchodennykPage::build()
+{
+    QWidget *page = TabSchodennyk;
     auto *pageLayout = column(page, 3);
 
     auto *top = new QHBoxLayout;
@@ -101,6 +110,13 @@ SchodennykPage::SchodennykPage(QWidget *page) : QObject(page), TabSchodennyk(pag
     bottom->addWidget(Panel7);
     bottom->addWidget(buildNotes(), 1);
     pageLayout->addWidget(Panel5);
+
+    PopupMenuSchodennyk = pageparts::popupMenu(page, QStringLiteral("PopupMenuSchodennyk"));
+    MenuAddMisceLovu = pageparts::menuItem(PopupMenuSchodennyk, QStringLiteral("MenuAddMisceLovu"),
+                                           QStringLiteral("Перейти до місця лову"));
+    pageparts::attachPopupMenu(DBGridSchodennyk, PopupMenuSchodennyk);
+    // Deleting a trip's method with Ctrl+Delete asks first.
+    DBGrid3->setUserDialogs(services().dialogs);
 }
 
 QWidget *SchodennykPage::buildEntryList()

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/Page.h"
+
 #include <QColor>
-#include <QObject>
 
 class QGroupBox;
 class QLabel;
+class QAction;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QScrollArea;
 class QSplitter;
@@ -22,8 +25,8 @@ class DBText;
 class FileListBox;
 class TDataModule2;
 
-// The controls of the diary page: the entry list, photos, weather, catch, methods, notes. They are
-// made with the main window and bound to the data module's data sources once it exists.
+// The controls of the diary page: the entry list, photos, weather, catch, methods, notes. They are made the
+// first time the page is needed.
 //
 //   +- PanelSchodenyk -+- Splitter1 ---------------------------+
 //   | entry list       | photo list | ImageUlov, in a scroll box |
@@ -31,19 +34,17 @@ class TDataModule2;
 //   +- Panel5 ---------+------------+----------------------------+
 //   | Panel7: weather over catch, methods | notes                |
 //   +------------------------------------------------------------+
-class SchodennykPage final : public QObject
+class SchodennykPage final : public Page
 {
     Q_OBJECT
 public:
-    explicit SchodennykPage(QWidget *TabSchodennyk);
-
-    void bind(TDataModule2 &dataModule);
+    SchodennykPage(QWidget *TabSchodennyk, AppServices &services);
 
     // The two colours of the entry list's columns.
     static QColor cream() { return QColor(0xFF, 0xFB, 0xF0); }
     static QColor white() { return QColor(Qt::white); }
 
-    QWidget *TabSchodennyk;
+    QWidget *TabSchodennyk = nullptr;
 
     QWidget *PanelSchodenyk = nullptr;
     DBGrid *DBGridSchodennyk = nullptr;
@@ -89,6 +90,13 @@ public:
 
     QGroupBox *GroupBoxSchodennykOpys = nullptr;
     DBRichEdit *DBRichEdit1 = nullptr;
+
+    QMenu *PopupMenuSchodennyk = nullptr;
+    QAction *MenuAddMisceLovu = nullptr;
+
+protected:
+    void build() override;
+    void bind(TDataModule2 &dataModule) override;
 
 private:
     QWidget *buildEntryList();

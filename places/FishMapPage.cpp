@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "places/FishMapPage.h"
 
+#include "common/AppServices.h"
 #include "controls/DBCheckBox.h"
 #include "controls/DBComboBox.h"
 #include "controls/DBEdit.h"
 #include "controls/DBGrid.h"
 #include "controls/DBMemo.h"
 #include "controls/DBRichEdit.h"
+#include "controls/PageParts.h"
 #include "data/DataModule2.h"
 
 #include <QFrame>
@@ -15,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -65,8 +68,11 @@ void addOver(QBoxLayout *layout, QLabel *caption, QWidget *control, int stretch 
 
 } // namespace
 
-FishMapPage::FishMapPage(QWidget *page) : QObject(page), TabFishMap(page)
+FishMapPage::FishMapPage(QWidget *page, AppServices &services) : Page(page, services), TabFishMap(page) {}
+
+void FishMapPage::build()
 {
+    QWidget *page = TabFishMap;
     auto *pageLayout = column(page, 3);
 
     auto *top = new QHBoxLayout;
@@ -84,6 +90,7 @@ FishMapPage::FishMapPage(QWidget *page) : QObject(page), TabFishMap(page)
     bottom->addWidget(buildFish());
     bottom->addWidget(buildDescription(), 1);
     pageLayout->addWidget(PanelFishMapOther);
+    buildPopupMenus();
 }
 
 QWidget *FishMapPage::buildPlacesList()
@@ -288,6 +295,23 @@ QWidget *FishMapPage::buildDescription()
     DBRichOpys = bound<DBRichEdit>(QStringLiteral("Opys"), GroupBoxMapOpys, "DBRichOpys");
     layout->addWidget(DBRichOpys);
     return GroupBoxMapOpys;
+}
+
+void FishMapPage::buildPopupMenus()
+{
+    using namespace pageparts;
+    PopupMenuGridMap = popupMenu(TabFishMap, QStringLiteral("PopupMenuGridMap"));
+    MenuRybalyv = named(PopupMenuGridMap->addMenu(QStringLiteral("Рибалив?")), QStringLiteral("MenuRybalyv"));
+    MenuRybalyvYes = menuItem(MenuRybalyv, QStringLiteral("MenuRybalyvYes"), QStringLiteral("Так"));
+    MenuRybalyvNo = menuItem(MenuRybalyv, QStringLiteral("MenuRybalyvNo"), QStringLiteral("Ні"));
+    attachPopupMenu(DBGridMap, PopupMenuGridMap);
+
+    PopupMenuEdit = popupMenu(TabFishMap, QStringLiteral("PopupMenuEdit"));
+    MenuListEdit = menuItem(PopupMenuEdit, QStringLiteral("MenuListEdit"), QStringLiteral("Редагувати"));
+    attachPopupMenu(DBMemoFish, PopupMenuEdit);
+
+    // Deleting a place with Ctrl+Delete asks first.
+    DBGridMap->setUserDialogs(services().dialogs);
 }
 
 void FishMapPage::bind(TDataModule2 &dataModule)

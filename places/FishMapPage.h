@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
+#include "controls/Page.h"
 
 class QGroupBox;
 class QLabel;
+class QAction;
 class QListWidget;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
@@ -20,8 +22,8 @@ class DBMemo;
 class DBRichEdit;
 class TDataModule2;
 
-// The controls of the fishing places page: the places list, the map, the place's details. They are
-// made with the main window and bound to the data module's data sources once it exists.
+// The controls of the fishing places page: the places list, the map, the place's details. They are made the
+// first time the page is needed.
 //
 //   +- GroupBoxSpysok -+- GroupBoxMap ------------------------------+
 //   | places list      | WebBrowser1Host (the map view comes later) |
@@ -30,15 +32,13 @@ class TDataModule2;
 //   +- PanelFishMapOther -------------------------------------------+
 //   | GroupBoxMapOptions (place, fee, weather sites) | fish | text  |
 //   +---------------------------------------------------------------+
-class FishMapPage final : public QObject
+class FishMapPage final : public Page
 {
     Q_OBJECT
 public:
-    explicit FishMapPage(QWidget *TabFishMap);
+    FishMapPage(QWidget *TabFishMap, AppServices &services);
 
-    void bind(TDataModule2 &dataModule);
-
-    QWidget *TabFishMap;
+    QWidget *TabFishMap = nullptr;
 
     QGroupBox *GroupBoxSpysok = nullptr;
     DBGrid *DBGridMap = nullptr;
@@ -96,6 +96,18 @@ public:
     QGroupBox *GroupBoxMapOpys = nullptr;
     DBRichEdit *DBRichOpys = nullptr;
 
+    // The places list's pop-up menu, and the fish list memo's (the memo stays hidden).
+    QMenu *PopupMenuGridMap = nullptr;
+    QMenu *MenuRybalyv = nullptr;
+    QAction *MenuRybalyvYes = nullptr;
+    QAction *MenuRybalyvNo = nullptr;
+    QMenu *PopupMenuEdit = nullptr;
+    QAction *MenuListEdit = nullptr;
+
+protected:
+    void build() override;
+    void bind(TDataModule2 &dataModule) override;
+
 private:
     QWidget *buildPlacesList();
     QWidget *buildCoordinates();
@@ -104,6 +116,7 @@ private:
     QWidget *buildWeatherSites();
     QWidget *buildFish();
     QWidget *buildDescription();
+    void buildPopupMenus();
 };
 
 } // namespace lynvar

@@ -3,9 +3,9 @@
 
 #include "controls/DBGrid.h"
 #include "controls/DBRichEdit.h"
+#include "controls/PageParts.h"
+#include "controls/PictureView.h"
 #include "data/DataModule2.h"
-#include "reference/PageParts.h"
-#include "reference/PictureView.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -22,8 +22,11 @@ namespace {
 constexpr int JokeHeight = 202;
 }
 
-AnecdotPage::AnecdotPage(QWidget *page) : QObject(page), TabAnecdot(page)
+AnecdotPage::AnecdotPage(QWidget *page, AppServices &services) : Page(page, services), TabAnecdot(page) {}
+
+void AnecdotPage::build()
 {
+    QWidget *page = TabAnecdot;
     GroupBox1 = pageparts::columnGroup(page, u"GroupBox1"_s);
     GroupBox1->setFixedWidth(204);
     DBGridAnecdot = pageparts::listGrid(GroupBox1, u"DBGridAnecdot"_s);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
+#include "controls/Page.h"
 
 class QGroupBox;
 class QSplitter;
@@ -14,22 +14,24 @@ class DBRichEdit;
 class PictureView;
 class TDataModule2;
 
-// The controls of the jokes page: the joke list, the joke and its picture. They are made with the
-// main window and bound to the data module's data sources once it exists.
-class AnecdotPage final : public QObject
+// The controls of the jokes page: the joke list, the joke and its picture. They are made the first time the
+// page is needed.
+class AnecdotPage final : public Page
 {
     Q_OBJECT
 public:
-    explicit AnecdotPage(QWidget *TabAnecdot);
+    AnecdotPage(QWidget *TabAnecdot, AppServices &services);
 
-    void bind(TDataModule2 &dataModule);
+    QWidget *TabAnecdot = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    DBGrid *DBGridAnecdot = nullptr;
+    QSplitter *Splitter3 = nullptr;
+    DBRichEdit *DBRichEditAnecdot = nullptr;
+    PictureView *Image2 = nullptr;
 
-    QWidget *TabAnecdot;
-    QGroupBox *GroupBox1;
-    DBGrid *DBGridAnecdot;
-    QSplitter *Splitter3;
-    DBRichEdit *DBRichEditAnecdot;
-    PictureView *Image2;
+protected:
+    void build() override;
+    void bind(TDataModule2 &dataModule) override;
 };
 
 } // namespace lynvar

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/FishPage.h"
 
+#include "common/AppServices.h"
 #include "controls/DBGrid.h"
 #include "controls/DBRichEdit.h"
 #include "controls/DBText.h"
+#include "controls/PageParts.h"
+#include "controls/PictureView.h"
 #include "data/DataModule2.h"
-#include "reference/PageParts.h"
-#include "reference/PictureView.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -15,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -93,8 +95,11 @@ DBText *nameView(QWidget *parent, const QString &name, const QString &field)
 
 } // namespace
 
-FishPage::FishPage(QWidget *page) : QObject(page), TabFish(page)
+FishPage::FishPage(QWidget *page, AppServices &services) : Page(page, services), TabFish(page) {}
+
+void FishPage::build()
 {
+    QWidget *page = TabFish;
     buildFilterBar();
 
     PageControlFish = named(new QTabWidget(page), u"PageControlFish"_s);
@@ -120,6 +125,13 @@ FishPage::FishPage(QWidget *page) : QObject(page), TabFish(page)
 
     PageControlFish->setCurrentWidget(TabSpysokFish);
     PageControlOpysFish->setCurrentWidget(TabSheetOpys);
+
+    // Copying a fish's classification to paste it into another is offered where it shows.
+    PopupMenu1 = pageparts::popupMenu(page, u"PopupMenu1"_s);
+    N1 = pageparts::menuItem(PopupMenu1, u"N1"_s, u"Скопіювати"_s);
+    N2 = pageparts::menuItem(PopupMenu1, u"N2"_s, u"Вставити"_s);
+    pageparts::attachPopupMenu(PanelClass, PopupMenu1);
+    pageparts::attachPopupMenu(DBGridFishAll, PopupMenu1);
 }
 
 void FishPage::buildFilterBar()

@@ -3,9 +3,9 @@
 
 #include "controls/DBGrid.h"
 #include "controls/DBRichEdit.h"
+#include "controls/PageParts.h"
+#include "controls/PictureView.h"
 #include "data/DataModule2.h"
-#include "reference/PageParts.h"
-#include "reference/PictureView.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -19,8 +19,11 @@ namespace lynvar {
 using namespace Qt::StringLiterals;
 using pageparts::named;
 
-KuhnyaPage::KuhnyaPage(QWidget *page) : QObject(page), TabKuhnya(page)
+KuhnyaPage::KuhnyaPage(QWidget *page, AppServices &services) : Page(page, services), TabKuhnya(page) {}
+
+void KuhnyaPage::build()
 {
+    QWidget *page = TabKuhnya;
     GroupBoxKuhnyaName = pageparts::columnGroup(page, u"GroupBoxKuhnyaName"_s);
     GroupBoxKuhnyaName->setFixedWidth(204);
     DBGridKuhnyaName = pageparts::listGrid(GroupBoxKuhnyaName, u"DBGridKuhnyaName"_s);

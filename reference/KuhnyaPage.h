@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
+#include "controls/Page.h"
 
 class QGroupBox;
 class QTextEdit;
@@ -14,23 +14,25 @@ class DBRichEdit;
 class PictureView;
 class TDataModule2;
 
-// The controls of the cookery page: the recipe list, its picture and the recipe. They are made
-// with the main window and bound to the data module's data sources once it exists.
-class KuhnyaPage final : public QObject
+// The controls of the cookery page: the recipe list, its picture and the recipe. They are made the first time
+// the page is needed.
+class KuhnyaPage final : public Page
 {
     Q_OBJECT
 public:
-    explicit KuhnyaPage(QWidget *TabKuhnya);
+    KuhnyaPage(QWidget *TabKuhnya, AppServices &services);
 
-    void bind(TDataModule2 &dataModule);
-
-    QWidget *TabKuhnya;
-    QGroupBox *GroupBoxKuhnyaName;
-    DBGrid *DBGridKuhnyaName;
-    PictureView *ImageKuhnyaSmall;
-    DBRichEdit *DBRichEditKuhnya;
+    QWidget *TabKuhnya = nullptr;
+    QGroupBox *GroupBoxKuhnyaName = nullptr;
+    DBGrid *DBGridKuhnyaName = nullptr;
+    PictureView *ImageKuhnyaSmall = nullptr;
+    DBRichEdit *DBRichEditKuhnya = nullptr;
     // Never shown: turns stored rich text into plain text for the recipe and joke titles.
-    QTextEdit *RichEditTemp;
+    QTextEdit *RichEditTemp = nullptr;
+
+protected:
+    void build() override;
+    void bind(TDataModule2 &dataModule) override;
 };
 
 } // namespace lynvar

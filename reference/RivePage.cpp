@@ -3,8 +3,8 @@
 
 #include "controls/DBGrid.h"
 #include "controls/DBRichEdit.h"
+#include "controls/PageParts.h"
 #include "data/DataModule2.h"
-#include "reference/PageParts.h"
 
 #include <QHBoxLayout>
 #include <QSplitter>
@@ -18,8 +18,11 @@ namespace {
 constexpr int ListWidth = 417;
 }
 
-RivePage::RivePage(QWidget *page) : QObject(page), TabRive(page)
+RivePage::RivePage(QWidget *page, AppServices &services) : Page(page, services), TabRive(page) {}
+
+void RivePage::build()
 {
+    QWidget *page = TabRive;
     Splitter6 = pageparts::splitter(Qt::Horizontal, page, u"Splitter6"_s);
     DBGridRive = pageparts::listGrid(Splitter6, u"DBGridRive"_s);
     DBGridRive->addColumn(u"NameUA"_s, u"Назва"_s, 105);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
+#include "controls/Page.h"
 
 class QSplitter;
 class QWidget;
@@ -12,20 +12,22 @@ class DBGrid;
 class DBRichEdit;
 class TDataModule2;
 
-// The controls of the rivers page: the river list and its text. They are made with the main window
-// and bound to the data module's data sources once it exists.
-class RivePage final : public QObject
+// The controls of the rivers page: the river list and its text. They are made the first time the page is
+// needed.
+class RivePage final : public Page
 {
     Q_OBJECT
 public:
-    explicit RivePage(QWidget *TabRive);
+    RivePage(QWidget *TabRive, AppServices &services);
 
-    void bind(TDataModule2 &dataModule);
+    QWidget *TabRive = nullptr;
+    QSplitter *Splitter6 = nullptr;
+    DBGrid *DBGridRive = nullptr;
+    DBRichEdit *DBRichEditRiveOpys = nullptr;
 
-    QWidget *TabRive;
-    QSplitter *Splitter6;
-    DBGrid *DBGridRive;
-    DBRichEdit *DBRichEditRiveOpys;
+protected:
+    void build() override;
+    void bind(TDataModule2 &dataModule) override;
 };
 
 } // namespace lynvar

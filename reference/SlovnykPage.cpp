@@ -3,8 +3,8 @@
 
 #include "controls/DBGrid.h"
 #include "controls/DBRichEdit.h"
+#include "controls/PageParts.h"
 #include "data/DataModule2.h"
-#include "reference/PageParts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,8 +15,11 @@ namespace lynvar {
 
 using namespace Qt::StringLiterals;
 
-SlovnykPage::SlovnykPage(QWidget *page) : QObject(page), TabSlovnyk(page)
+SlovnykPage::SlovnykPage(QWidget *page, AppServices &services) : Page(page, services), TabSlovnyk(page) {}
+
+void SlovnykPage::build()
 {
+    QWidget *page = TabSlovnyk;
     GroupBoxRybalkaName = pageparts::columnGroup(page, u"GroupBoxRybalkaName"_s);
     GroupBoxRybalkaName->setFixedWidth(227);
     DBGridRybalkaName = pageparts::listGrid(GroupBoxRybalkaName, u"DBGridRybalkaName"_s);

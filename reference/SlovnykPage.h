@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
+#include "controls/Page.h"
 
 class QGroupBox;
 class QWidget;
@@ -12,20 +12,22 @@ class DBGrid;
 class DBRichEdit;
 class TDataModule2;
 
-// The controls of the dictionary page: the word list and its explanation. They are made with the
-// main window and bound to the data module's data sources once it exists.
-class SlovnykPage final : public QObject
+// The controls of the dictionary page: the word list and its explanation. They are made the first time the
+// page is needed.
+class SlovnykPage final : public Page
 {
     Q_OBJECT
 public:
-    explicit SlovnykPage(QWidget *TabSlovnyk);
+    SlovnykPage(QWidget *TabSlovnyk, AppServices &services);
 
-    void bind(TDataModule2 &dataModule);
+    QWidget *TabSlovnyk = nullptr;
+    QGroupBox *GroupBoxRybalkaName = nullptr;
+    DBGrid *DBGridRybalkaName = nullptr;
+    DBRichEdit *DBRichEditRybalkaOpys = nullptr;
 
-    QWidget *TabSlovnyk;
-    QGroupBox *GroupBoxRybalkaName;
-    DBGrid *DBGridRybalkaName;
-    DBRichEdit *DBRichEditRybalkaOpys;
+protected:
+    void build() override;
+    void bind(TDataModule2 &dataModule) override;
 };
 
 } // namespace lynvar

@@ -3,8 +3,8 @@
 
 #include "controls/DBGrid.h"
 #include "controls/DBRichEdit.h"
+#include "controls/PageParts.h"
 #include "data/DataModule2.h"
-#include "reference/PageParts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,8 +39,11 @@ QGroupBox *column(QWidget *parent, const QString &name, const QString &title, DB
 
 } // namespace
 
-SposobyPage::SposobyPage(QWidget *page) : QObject(page), TabSposoby(page)
+SposobyPage::SposobyPage(QWidget *page, AppServices &services) : Page(page, services), TabSposoby(page) {}
+
+void SposobyPage::build()
 {
+    QWidget *page = TabSposoby;
     Splitter5 = pageparts::splitter(Qt::Horizontal, page, u"Splitter5"_s);
     GroupBoxSnast = column(Splitter5, u"GroupBoxSnast"_s, u"Спосіб лову"_s, DBGridSnast, u"DBGridSnast"_s,
                            DBRichEditSposib, u"DBRichEditSposib"_s);

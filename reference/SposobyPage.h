@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
+#include "controls/Page.h"
 
 class QGroupBox;
 class QSplitter;
@@ -15,27 +15,29 @@ class TDataModule2;
 
 // The controls of the fishing methods page: methods, rigs and baits with their texts, side by side.
 // The rig and bait lists follow the current method through the data module's master-detail links.
-// They are made with the main window and bound to the data module's data sources once it exists.
-class SposobyPage final : public QObject
+// They are made the first time the page is needed.
+class SposobyPage final : public Page
 {
     Q_OBJECT
 public:
-    explicit SposobyPage(QWidget *TabSposoby);
+    SposobyPage(QWidget *TabSposoby, AppServices &services);
 
-    void bind(TDataModule2 &dataModule);
+    QWidget *TabSposoby = nullptr;
+    QSplitter *Splitter5 = nullptr; // between the methods and the rigs
+    QSplitter *Splitter7 = nullptr; // between the rigs and the baits
+    QGroupBox *GroupBoxSnast = nullptr;
+    DBGrid *DBGridSnast = nullptr;
+    DBRichEdit *DBRichEditSposib = nullptr;
+    QGroupBox *GroupBoxOsnastka = nullptr;
+    DBGrid *DBGridOsnastka = nullptr;
+    DBRichEdit *DBRichEditOsnastka = nullptr;
+    QGroupBox *GroupBoxNazhyvka = nullptr;
+    DBGrid *DBGridNazhyvka = nullptr;
+    DBRichEdit *DBRichEditNazhyvka = nullptr;
 
-    QWidget *TabSposoby;
-    QSplitter *Splitter5; // between the methods and the rigs
-    QSplitter *Splitter7; // between the rigs and the baits
-    QGroupBox *GroupBoxSnast;
-    DBGrid *DBGridSnast;
-    DBRichEdit *DBRichEditSposib;
-    QGroupBox *GroupBoxOsnastka;
-    DBGrid *DBGridOsnastka;
-    DBRichEdit *DBRichEditOsnastka;
-    QGroupBox *GroupBoxNazhyvka;
-    DBGrid *DBGridNazhyvka;
-    DBRichEdit *DBRichEditNazhyvka;
+protected:
+    void build() override;
+    void bind(TDataModule2 &dataModule) override;
 };
 
 } // namespace lynvar

@@ -3,9 +3,9 @@
 
 #include "controls/DBGrid.h"
 #include "controls/DBRichEdit.h"
+#include "controls/PageParts.h"
+#include "controls/PictureView.h"
 #include "data/DataModule2.h"
-#include "reference/PageParts.h"
-#include "reference/PictureView.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -19,8 +19,11 @@ namespace lynvar {
 using namespace Qt::StringLiterals;
 using pageparts::named;
 
-VuzlyPage::VuzlyPage(QWidget *page) : QObject(page), TabVuzly(page)
+VuzlyPage::VuzlyPage(QWidget *page, AppServices &services) : Page(page, services), TabVuzly(page) {}
+
+void VuzlyPage::build()
 {
+    QWidget *page = TabVuzly;
     GroupBox7 = pageparts::columnGroup(page, u"GroupBox7"_s);
     GroupBox7->setFixedWidth(204);
     DBGridVuzly = pageparts::listGrid(GroupBox7, u"DBGridVuzly"_s);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
+#include "controls/Page.h"
 
 class QGroupBox;
 class QSplitter;
@@ -14,23 +14,25 @@ class DBRichEdit;
 class PictureView;
 class TDataModule2;
 
-// The controls of the knots page: the knot list, its text and its picture. They are made with the
-// main window and bound to the data module's data sources once it exists.
-class VuzlyPage final : public QObject
+// The controls of the knots page: the knot list, its text and its picture. They are made the first time the
+// page is needed.
+class VuzlyPage final : public Page
 {
     Q_OBJECT
 public:
-    explicit VuzlyPage(QWidget *TabVuzly);
+    VuzlyPage(QWidget *TabVuzly, AppServices &services);
 
-    void bind(TDataModule2 &dataModule);
+    QWidget *TabVuzly = nullptr;
+    QGroupBox *GroupBox7 = nullptr;
+    DBGrid *DBGridVuzly = nullptr;
+    QSplitter *Splitter4 = nullptr;
+    DBRichEdit *DBRichEditVuzly = nullptr;
+    QWidget *Panel3 = nullptr; // the knot picture panel, right of the text; the main window keeps its shape
+    PictureView *ImageVuzly = nullptr;
 
-    QWidget *TabVuzly;
-    QGroupBox *GroupBox7;
-    DBGrid *DBGridVuzly;
-    QSplitter *Splitter4;
-    DBRichEdit *DBRichEditVuzly;
-    QWidget *Panel3; // the knot picture panel, right of the text; the main window keeps its shape
-    PictureView *ImageVuzly;
+protected:
+    void build() override;
+    void bind(TDataModule2 &dataModule) override;
 };
 
 } // namespace lynvar

@@ -32,7 +32,9 @@ void BM_SwitchCurrentFish(benchmark::State &state)
     QFile::copy(shipped + QStringLiteral("/newbd/lynvarzapys.db"),
                 dir.filePath(QStringLiteral("data/lynvarzapys.db")));
     SilentDialogs dialogs;
-    lynvar::LynvarApplication app(dir.path(), dialogs);
+    lynvar::AppServices services;
+    services.dialogs = &dialogs;
+    lynvar::LynvarApplication app(dir.path(), services);
     app.create();
     app.showMainWindow();
     app.DovidnykForm->showPage(lynvar::TDovidnykForm::LayoutPageIndex);

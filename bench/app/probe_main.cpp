@@ -5,6 +5,7 @@
 #include "app/LynvarApplication.h"
 #include "app/QtUserDialogs.h"
 #include "app/TDovidnykForm.h"
+#include "common/Clock.h"
 
 #include <QDir>
 #include <QTimer>
@@ -16,7 +17,11 @@ int main(int argc, char *argv[])
     lynvar::GuardedApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
     lynvar::QtUserDialogs dialogs;
-    lynvar::LynvarApplication program(programFolder, dialogs);
+    lynvar::SystemClock clock;
+    lynvar::AppServices services;
+    services.dialogs = &dialogs;
+    services.clock = &clock;
+    lynvar::LynvarApplication program(programFolder, services);
     program.create();
     program.showMainWindow();
     // Once the loop has shown the window, tell the benchmark (on descriptor 3) and end.

@@ -5,6 +5,7 @@
 #include "app/ImageList.h"
 #include "app/StandardActionList.h"
 #include "app/TDovidnykForm.h"
+#include "common/AppServices.h"
 #include "common/IniFile.h"
 #include "controls/DataAware.h"
 #include "data/Connection.h"
@@ -75,12 +76,25 @@ QImage picture(const QIcon &icon, QIcon::Mode mode = QIcon::Normal)
     return icon.pixmap(QSize(16, 16), mode).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+AppServices servicesWith(FakeDialogs &dialogs)
+{
+    AppServices services;
+    services.dialogs = &dialogs;
+    return services;
+}
+
 struct Window
 {
-    Window() : settings(dir.filePath(QStringLiteral("options.ini"))), form(settings, dialogs) {}
+    Window()
+        : settings(dir.filePath(QStringLiteral("options.ini"))), services(servicesWith(dialogs)),
+          form(settings, services)
+    {
+        form.pages().buildAll();
+    }
     QTemporaryDir dir;
     IniFile settings;
     FakeDialogs dialogs;
+    AppServices services;
     TDovidnykForm form;
 };
 

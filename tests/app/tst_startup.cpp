@@ -3,6 +3,7 @@
 #include "app/ErrorBox.h"
 #include "app/LynvarApplication.h"
 #include "app/TDovidnykForm.h"
+#include "app/TFormOptions.h"
 #include "common/Error.h"
 #include "controls/DBEdit.h"
 #include "controls/DBGrid.h"
@@ -187,7 +188,8 @@ private Q_SLOTS:
         QVERIFY(run.dialogs.errors[0].contains(folder.file(QStringLiteral("data/lynvarbook.db"))));
         QVERIFY(run.form().isVisible());
         QVERIFY(!run.app.DataModule2->FishTable.isActive());
-        QVERIFY(run.app.FormOptions != nullptr); // the dialogs are made all the same
+        QVERIFY(run.app.FormOptions.made() == nullptr); // dialogs wait until they are needed
+        QVERIFY(run.app.FormOptions.get().parent() == &run.form());
     }
 
     void closingDropsAnEditThatWasNotStored()
@@ -217,8 +219,9 @@ private Q_SLOTS:
         {
             QWidget *control;
             QMenu *menu;
-        } pairs[] = {{form.fishMapPage->DBGridMap, form.PopupMenuGridMap},
-                     {form.schodennykPage->DBGridSchodennyk, form.PopupMenuSchodennyk}};
+        } pairs[] = {{form.page<FishMapPage>()->DBGridMap, form.page<FishMapPage>()->PopupMenuGridMap},
+                     {form.page<SchodennykPage>()->DBGridSchodennyk,
+                      form.page<SchodennykPage>()->PopupMenuSchodennyk}};
         for (const auto &p : pairs) {
             QVERIFY(!p.menu->isVisible());
             Q_EMIT p.control->customContextMenuRequested(QPoint(5, 5));
@@ -235,7 +238,7 @@ private Q_SLOTS:
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         run.showPage(0);
-        DBEdit *water = form.fishMapPage->DBEdit2; // "Назва водойми"
+        DBEdit *water = form.page<FishMapPage>()->DBEdit2; // "Назва водойми"
         water->setFocus();
         QCoreApplication::processEvents();
         DataSet &places = run.data().FishMapTable;

@@ -5,7 +5,7 @@
 #include "data/Connection.h"
 #include "data/DataSet.h"
 #include "data/Schema.h"
-#include "reference/TitleDerivation.h"
+#include "data/TitleDerivation.h"
 
 #include <QFile>
 #include <QImageReader>

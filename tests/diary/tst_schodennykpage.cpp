@@ -41,7 +41,7 @@ namespace {
 struct Started : StartedApplication
 {
     using StartedApplication::StartedApplication;
-    SchodennykPage &page() { return *form().schodennykPage; }
+    SchodennykPage &page() { return *form().page<SchodennykPage>(); }
     void showDiary() { showPage(1); }
 };
 

@@ -34,7 +34,7 @@ namespace {
 struct Started : StartedApplication
 {
     using StartedApplication::StartedApplication;
-    FishMapPage &page() { return *form().fishMapPage; }
+    FishMapPage &page() { return *form().page<FishMapPage>(); }
     void showPlaces() { showPage(0); }
 };
 

@@ -7,11 +7,11 @@
 #include "controls/DBGrid.h"
 #include "controls/DBRichEdit.h"
 #include "controls/DBText.h"
+#include "controls/PictureView.h"
 #include "data/DataModule2.h"
 #include "reference/AnecdotPage.h"
 #include "reference/FishPage.h"
 #include "reference/KuhnyaPage.h"
-#include "reference/PictureView.h"
 #include "reference/RivePage.h"
 #include "reference/SlovnykPage.h"
 #include "reference/SposobyPage.h"
@@ -258,7 +258,7 @@ private Q_SLOTS:
     void membersAreTheNamedControls()
     {
         TDovidnykForm &form = m_run->form();
-        const FishPage &fish = *form.fishPage;
+        const FishPage &fish = *form.page<FishPage>();
         const QList<std::pair<QObject *, const char *>> members = {
             {fish.GroupBoxFiltr, "GroupBoxFiltr"},
             {fish.ComboBoxFiltr, "ComboBoxFiltr"},
@@ -308,40 +308,40 @@ private Q_SLOTS:
             {fish.DBRichEditFishOpys, "DBRichEditFishOpys"},
             {fish.ImageFotoFish, "ImageFotoFish"},
             {fish.DBGridFishAll, "DBGridFishAll"},
-            {form.vuzlyPage->GroupBox7, "GroupBox7"},
-            {form.vuzlyPage->DBGridVuzly, "DBGridVuzly"},
-            {form.vuzlyPage->Splitter4, "Splitter4"},
-            {form.vuzlyPage->DBRichEditVuzly, "DBRichEditVuzly"},
-            {form.vuzlyPage->Panel3, "Panel3"},
+            {form.page<VuzlyPage>()->GroupBox7, "GroupBox7"},
+            {form.page<VuzlyPage>()->DBGridVuzly, "DBGridVuzly"},
+            {form.page<VuzlyPage>()->Splitter4, "Splitter4"},
+            {form.page<VuzlyPage>()->DBRichEditVuzly, "DBRichEditVuzly"},
+            {form.page<VuzlyPage>()->Panel3, "Panel3"},
             {form.Panel3, "Panel3"},
-            {form.vuzlyPage->ImageVuzly, "ImageVuzly"},
-            {form.rivePage->Splitter6, "Splitter6"},
-            {form.rivePage->DBGridRive, "DBGridRive"},
-            {form.rivePage->DBRichEditRiveOpys, "DBRichEditRiveOpys"},
-            {form.slovnykPage->GroupBoxRybalkaName, "GroupBoxRybalkaName"},
-            {form.slovnykPage->DBGridRybalkaName, "DBGridRybalkaName"},
-            {form.slovnykPage->DBRichEditRybalkaOpys, "DBRichEditRybalkaOpys"},
-            {form.kuhnyaPage->GroupBoxKuhnyaName, "GroupBoxKuhnyaName"},
-            {form.kuhnyaPage->DBGridKuhnyaName, "DBGridKuhnyaName"},
-            {form.kuhnyaPage->ImageKuhnyaSmall, "ImageKuhnyaSmall"},
-            {form.kuhnyaPage->DBRichEditKuhnya, "DBRichEditKuhnya"},
-            {form.kuhnyaPage->RichEditTemp, "RichEditTemp"},
-            {form.anecdotPage->GroupBox1, "GroupBox1"},
-            {form.anecdotPage->DBGridAnecdot, "DBGridAnecdot"},
-            {form.anecdotPage->Splitter3, "Splitter3"},
-            {form.anecdotPage->DBRichEditAnecdot, "DBRichEditAnecdot"},
-            {form.anecdotPage->Image2, "Image2"},
-            {form.sposobyPage->Splitter5, "Splitter5"},
-            {form.sposobyPage->Splitter7, "Splitter7"},
-            {form.sposobyPage->GroupBoxSnast, "GroupBoxSnast"},
-            {form.sposobyPage->DBGridSnast, "DBGridSnast"},
-            {form.sposobyPage->DBRichEditSposib, "DBRichEditSposib"},
-            {form.sposobyPage->GroupBoxOsnastka, "GroupBoxOsnastka"},
-            {form.sposobyPage->DBGridOsnastka, "DBGridOsnastka"},
-            {form.sposobyPage->DBRichEditOsnastka, "DBRichEditOsnastka"},
-            {form.sposobyPage->GroupBoxNazhyvka, "GroupBoxNazhyvka"},
-            {form.sposobyPage->DBGridNazhyvka, "DBGridNazhyvka"},
-            {form.sposobyPage->DBRichEditNazhyvka, "DBRichEditNazhyvka"},
+            {form.page<VuzlyPage>()->ImageVuzly, "ImageVuzly"},
+            {form.page<RivePage>()->Splitter6, "Splitter6"},
+            {form.page<RivePage>()->DBGridRive, "DBGridRive"},
+            {form.page<RivePage>()->DBRichEditRiveOpys, "DBRichEditRiveOpys"},
+            {form.page<SlovnykPage>()->GroupBoxRybalkaName, "GroupBoxRybalkaName"},
+            {form.page<SlovnykPage>()->DBGridRybalkaName, "DBGridRybalkaName"},
+            {form.page<SlovnykPage>()->DBRichEditRybalkaOpys, "DBRichEditRybalkaOpys"},
+            {form.page<KuhnyaPage>()->GroupBoxKuhnyaName, "GroupBoxKuhnyaName"},
+            {form.page<KuhnyaPage>()->DBGridKuhnyaName, "DBGridKuhnyaName"},
+            {form.page<KuhnyaPage>()->ImageKuhnyaSmall, "ImageKuhnyaSmall"},
+            {form.page<KuhnyaPage>()->DBRichEditKuhnya, "DBRichEditKuhnya"},
+            {form.page<KuhnyaPage>()->RichEditTemp, "RichEditTemp"},
+            {form.page<AnecdotPage>()->GroupBox1, "GroupBox1"},
+            {form.page<AnecdotPage>()->DBGridAnecdot, "DBGridAnecdot"},
+            {form.page<AnecdotPage>()->Splitter3, "Splitter3"},
+            {form.page<AnecdotPage>()->DBRichEditAnecdot, "DBRichEditAnecdot"},
+            {form.page<AnecdotPage>()->Image2, "Image2"},
+            {form.page<SposobyPage>()->Splitter5, "Splitter5"},
+            {form.page<SposobyPage>()->Splitter7, "Splitter7"},
+            {form.page<SposobyPage>()->GroupBoxSnast, "GroupBoxSnast"},
+            {form.page<SposobyPage>()->DBGridSnast, "DBGridSnast"},
+            {form.page<SposobyPage>()->DBRichEditSposib, "DBRichEditSposib"},
+            {form.page<SposobyPage>()->GroupBoxOsnastka, "GroupBoxOsnastka"},
+            {form.page<SposobyPage>()->DBGridOsnastka, "DBGridOsnastka"},
+            {form.page<SposobyPage>()->DBRichEditOsnastka, "DBRichEditOsnastka"},
+            {form.page<SposobyPage>()->GroupBoxNazhyvka, "GroupBoxNazhyvka"},
+            {form.page<SposobyPage>()->DBGridNazhyvka, "DBGridNazhyvka"},
+            {form.page<SposobyPage>()->DBRichEditNazhyvka, "DBRichEditNazhyvka"},
         };
         for (const auto &[member, name] : members) {
             QVERIFY2(member, name);
@@ -534,14 +534,15 @@ private Q_SLOTS:
     void fishPageOpensOnTheListAndTheDescription()
     {
         Started &run = *m_run;
-        QCOMPARE(run.form().fishPage->PageControlFish->currentWidget(), run.form().fishPage->TabSpysokFish);
-        QCOMPARE(run.form().fishPage->PageControlOpysFish->currentWidget(),
-                 run.form().fishPage->TabSheetOpys);
+        QCOMPARE(run.form().page<FishPage>()->PageControlFish->currentWidget(),
+                 run.form().page<FishPage>()->TabSpysokFish);
+        QCOMPARE(run.form().page<FishPage>()->PageControlOpysFish->currentWidget(),
+                 run.form().page<FishPage>()->TabSheetOpys);
     }
 
     void filterListsStartWithTheNineKindsAndNoValues()
     {
-        FishPage &fish = *m_run->form().fishPage;
+        FishPage &fish = *m_run->form().page<FishPage>();
         const QStringList entries = {u"Рід (Лат)"_s,    u"Рід (Рус)"_s,    u"Рід (Укр)"_s,
                                      u"Родина (Лат)"_s, u"Родина (Рус)"_s, u"Родина (Укр)"_s,
                                      u"Ряд (Лат)"_s,    u"Ряд (Рус)"_s,    u"Ряд (Укр)"_s};
@@ -560,7 +561,7 @@ private Q_SLOTS:
 
     void rankLabelsExplainTheirRank()
     {
-        FishPage &fish = *m_run->form().fishPage;
+        FishPage &fish = *m_run->form().page<FishPage>();
         QCOMPARE(fish.Cl->toolTip(), u"Один з основних рангів біологічної класифікації."_s);
         QVERIFY(fish.Or->toolTip().startsWith(u"Систематична категорія (ранг)"));
         QVERIFY(fish.Fa->toolTip().startsWith(u"Таксономічна категорія"));
@@ -572,7 +573,7 @@ private Q_SLOTS:
     {
         Started &run = *m_run;
         run.showPage(FishPageIndex);
-        FishPage &fish = *run.form().fishPage;
+        FishPage &fish = *run.form().page<FishPage>();
         DataSet &table = run.data().FishTable;
         QVERIFY(table.recordCount() > 10);
 
@@ -597,20 +598,20 @@ private Q_SLOTS:
         }
 
         // A move made in the classification table shows on the list and the card too.
-        run.form().fishPage->PageControlFish->setCurrentWidget(fish.TabClassFish);
+        run.form().page<FishPage>()->PageControlFish->setCurrentWidget(fish.TabClassFish);
         QCoreApplication::processEvents();
         clickRow(fish.DBGridFishAll, 3);
         QCOMPARE(table.currentRow(), 3);
         QCOMPARE(fish.DBGridFish->currentIndex().row(), 3);
         QCOMPARE(fish.SUkr->text(), table.field(u"SpeciesUA").asString());
-        run.form().fishPage->PageControlFish->setCurrentWidget(fish.TabSpysokFish);
+        run.form().page<FishPage>()->PageControlFish->setCurrentWidget(fish.TabSpysokFish);
     }
 
     void classificationLinesArePacked()
     {
         Started &run = *m_run;
         run.showPage(FishPageIndex);
-        FishPage &fish = *run.form().fishPage;
+        FishPage &fish = *run.form().page<FishPage>();
         clickRow(fish.DBGridFish, 1);
         QCoreApplication::processEvents();
         const QList<QList<QWidget *>> lines = {{fish.Cl, fish.CUkr, fish.C1, fish.CLat, fish.C2},
@@ -693,7 +694,7 @@ private Q_SLOTS:
     {
         Started &run = *m_run;
         run.showPage(SposobyPageIndex);
-        SposobyPage &page = *run.form().sposobyPage;
+        SposobyPage &page = *run.form().page<SposobyPage>();
         const QJsonArray methods = seedRows(u"Snast"_s);
         const QJsonArray rigs = seedRows(u"Osnastka"_s);
         const QJsonArray baits = seedRows(u"Nazhyvka"_s);
@@ -750,7 +751,7 @@ private Q_SLOTS:
     {
         Started &run = *m_run;
         run.showPage(SposobyPageIndex);
-        SposobyPage &page = *run.form().sposobyPage;
+        SposobyPage &page = *run.form().page<SposobyPage>();
         for (int row : {0, 4, 1}) {
             clickRow(page.DBGridSnast, row);
             QCoreApplication::processEvents();
@@ -768,7 +769,7 @@ private Q_SLOTS:
     {
         Started &run = *m_run;
         run.showPage(FishPageIndex);
-        FishPage &fish = *run.form().fishPage;
+        FishPage &fish = *run.form().page<FishPage>();
         clickRow(fish.DBGridFish, 2);
         const QString before = shown(fish.DBRichEditFishOpys);
         fish.DBRichEditFishOpys->setFocus();

@@ -12,10 +12,25 @@
 
 namespace lynvar::test {
 
-StartedApplication::StartedApplication(const ProgramFolder &folder) : app(folder.path(), dialogs)
+namespace {
+AppServices fakeServices(FakeDialogs &dialogs, FakeShell &shell, FakeNetwork &network, FakeClock &clock)
+{
+    AppServices services;
+    services.dialogs = &dialogs;
+    services.shell = &shell;
+    services.network = &network;
+    services.clock = &clock;
+    return services;
+}
+} // namespace
+
+StartedApplication::StartedApplication(const ProgramFolder &folder, bool allPages)
+    : app(folder.path(), fakeServices(dialogs, shell, network, clock))
 {
     app.create();
     app.showMainWindow();
+    if (allPages)
+        form().pages().buildAll();
 }
 
 void StartedApplication::showPage(int index)

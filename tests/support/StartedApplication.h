@@ -3,6 +3,7 @@
 
 #include "app/LynvarApplication.h"
 #include "tests/support/FakeDialogs.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/ProgramFolder.h"
 
 class QObject;
@@ -17,14 +18,20 @@ namespace lynvar::test {
 // A whole application started in a program folder, its main window shown, every box answered.
 struct StartedApplication
 {
-    explicit StartedApplication(const ProgramFolder &folder);
+    // Every page is built at once, so that tests reach every control; `allPages` false leaves
+    // pages to be built when shown, as the program does.
+    explicit StartedApplication(const ProgramFolder &folder, bool allPages = true);
 
     TDovidnykForm &form() { return *app.DovidnykForm; }
     TDataModule2 &data() { return *app.DataModule2; }
     // Shows a page and lets its layout settle, as a user's click on its tab would.
     void showPage(int index);
 
+    // The fakes come before the application, which keeps pointers to them.
     FakeDialogs dialogs;
+    FakeShell shell;
+    FakeNetwork network;
+    FakeClock clock;
     LynvarApplication app;
 };
 

@@ -4,7 +4,7 @@
 #include "common/Error.h"
 #include "common/rtf/Rtf.h"
 #include "data/Schema.h"
-#include "reference/TitleDerivation.h"
+#include "data/TitleDerivation.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "reference/PageParts.h"
+#include "controls/PageParts.h"
 
 #include "controls/DBGrid.h"
 #include "controls/DBRichEdit.h"
-#include "reference/PictureView.h"
+#include "controls/PictureView.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QMenu>
 #include <QSplitter>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -78,6 +79,23 @@ QSplitter *splitter(Qt::Orientation orientation, QWidget *parent, const QString 
     s->setChildrenCollapsible(false);
     s->setHandleWidth(5);
     return s;
+}
+
+void attachPopupMenu(QWidget *control, QMenu *menu)
+{
+    control->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(control, &QWidget::customContextMenuRequested, menu,
+                     [control, menu](const QPoint &at) { menu->popup(control->mapToGlobal(at)); });
+}
+
+QMenu *popupMenu(QWidget *owner, const QString &name)
+{
+    return named(new QMenu(owner), name);
+}
+
+QAction *menuItem(QMenu *menu, const QString &name, const QString &caption)
+{
+    return named(menu->addAction(caption), name);
 }
 
 void pageMargins(QLayout *layout)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "reference/PictureView.h"
+#include "controls/PictureView.h"
 
 #include <QMouseEvent>
 #include <QPainter>

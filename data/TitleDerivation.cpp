@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "reference/TitleDerivation.h"
+#include "data/TitleDerivation.h"
 
 #include "common/rtf/Rtf.h"
 

@@ -6,7 +6,9 @@
 
 class QFrame;
 class QGroupBox;
+class QAction;
 class QLayout;
+class QMenu;
 class QSplitter;
 class QWidget;
 
@@ -40,6 +42,12 @@ QFrame *whitePanel(QWidget *parent);
 // A picture view filling a white panel made for it; returns the panel.
 QFrame *picturePanel(QWidget *parent, PictureView *&view, const QString &name);
 QSplitter *splitter(Qt::Orientation orientation, QWidget *parent, const QString &name);
+// A pop-up menu of `control`, opened where the user asked for it.
+void attachPopupMenu(QWidget *control, QMenu *menu);
+// A pop-up menu named `name`, owned by `owner`.
+QMenu *popupMenu(QWidget *owner, const QString &name);
+// An item of a menu, named as the language files know it.
+QAction *menuItem(QMenu *menu, const QString &name, const QString &caption);
 // Margins and spacing of a page's own layout.
 void pageMargins(QLayout *layout);
 
