@@ -5,6 +5,7 @@
 #include "app/TDovidnykForm.h"
 #include "common/UserDialogs.h"
 #include "data/DataModule2.h"
+#include "tests/support/FakeDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,14 +14,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentDialogs final : public lynvar::UserDialogs
-{
-public:
-    void showMessage(const QString &) override {}
-    void showError(const QString &) override {}
-    bool askYesNo(const QString &) override { return false; }
-};
 
 void BM_SwitchCurrentFish(benchmark::State &state)
 {
@@ -31,7 +24,7 @@ void BM_SwitchCurrentFish(benchmark::State &state)
                 dir.filePath(QStringLiteral("data/lynvarbook.db")));
     QFile::copy(shipped + QStringLiteral("/newbd/lynvarzapys.db"),
                 dir.filePath(QStringLiteral("data/lynvarzapys.db")));
-    SilentDialogs dialogs;
+    lynvar::test::FakeDialogs dialogs;
     lynvar::AppServices services;
     services.dialogs = &dialogs;
     lynvar::LynvarApplication app(dir.path(), services);
