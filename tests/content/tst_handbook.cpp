@@ -64,7 +64,7 @@ struct ProtectedTaxon
 const ProtectedTaxon ProtectedTaxa[] = {
     {2, R"(карас\w*\s+(золот|звичайн|кругл)\w*|(золот|звичайн|кругл)\w*\s+карас\w*)",
      R"(карас\w*\s+(золот|обыкновенн|кругл)\w*|(золот|обыкновенн|кругл)\w*\s+карас\w*)"},
-    {16, R"(минь|мин(я|ю|еві|ем|і|ів|ям|ями|ях))", R"(налим\w*)"},
+    {16, R"(минь|мин(я|ю|еві|ем|і|ів|ям|ями|ях)|налим\w*)", R"(налим\w*)"},
     {17, R"(харіус\w*)", R"(хариус\w*)"},
     {18, R"(пструг\w*|струмков\w*\s+форел\w*|форел\w*\s+струмков\w*|кумж\w*)",
      R"(ручьев\w*\s+форел\w*|форел\w*\s+ручьев\w*|пеструшк\w*|кумж\w*)"},
@@ -317,6 +317,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("offered");
         QTest::newRow("catch, inflected")
             << QStringLiteral("Узимку ловлять миня на донку.") << true << QStringLiteral("миня");
+        QTest::newRow("catch, Russian name in Ukrainian")
+            << QStringLiteral("Жерлицями ловлять щуку й налима.") << true << QStringLiteral("налима");
         QTest::newRow("catch, ru") << QStringLiteral("Налимов ловят зимой.") << false
                                    << QStringLiteral("Налимов");
         QTest::newRow("keep, cooking")
@@ -427,10 +429,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("ukrainian");
         QTest::addColumn<QString>("forbidden");
-        // Russian forms and calques that crept into the Ukrainian texts.
-        for (const char *form : {R"(лін(я|ю|ем|ів|ям|ями|ях))", R"(поплавочн\w*)", R"(пешн\w*)",
-                                 R"(коропятник\w*)", R"(сомятник\w*)", R"(товстолобик\w*)", R"(відварн\w*)",
-                                 R"((?<!розм\. )кльов\w*)", R"(\w*[ыэъё]\w*)"})
+        // Russian forms and calques that crept into the Ukrainian texts, and names the Ukrainian texts
+        // spell otherwise (минь, в'язь, плоскирка, краснопірка, тролінг, ваглер, вудлище).
+        for (const char *form :
+             {R"(лін(я|ю|ем|ів|ям|ями|ях))", R"(поплавочн\w*)", R"(пешн\w*)", R"(коропятник\w*)",
+              R"(сомятник\w*)", R"(товстолобик\w*)", R"(відварн\w*)", R"((?<!розм\. )кльов\w*)",
+              R"(налим\w*)", R"(яз(ь|я|і|ів|ем|еві|ю|ям|ями|ях))", R"(густер\w*)", R"(червоноперк\w*)",
+              R"(троллінг\w*)", R"(вагглер\w*)", R"(плаваюч\w*)", R"(тонуч\w*)", R"(вудилищ\w*)",
+              R"(\w*[ыэъё]\w*)"})
             QTest::newRow(form) << true << QString::fromUtf8(form);
         // Ukrainian letters in the Russian texts, and the one spelling the Russian texts keep with ё.
         for (const char *form : {R"(\w*[іїєґ]\w*)", R"(красноперк\w*)"})
