@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped handbook keeps its own rules: complete names, one spelling per taxon, links that
-// lead somewhere, a picture for every weather key and moon age, texts that read as rich text.
+// lead somewhere, a picture for every weather key and moon age, texts that read as rich text, no
+// protected fish offered as a catch, and each language kept clean of the other.
 #include "common/rtf/Rtf.h"
 #include "data/Connection.h"
 #include "data/DataSet.h"
 #include "data/Schema.h"
 #include "data/TitleDerivation.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
 using namespace lynvar;
 
@@ -33,6 +39,123 @@ int wordCount(const QString &text)
     return n;
 }
 
+enum class Language
+{
+    Ukrainian,
+    Russian
+};
+
+// Alternatives as whole words: no letter or apostrophe may touch them on either side.
+QRegularExpression words(const char *alternatives)
+{
+    return QRegularExpression(
+        QStringLiteral("(?<![\\w'’])(?:%1)(?![\\w'’])").arg(QString::fromUtf8(alternatives)),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+}
+
+// The species of the Red Book of Ukraine (2009 edition and the 2021 list) that the handbook names, with
+// every case and number of their names; fishId is the handbook's own entry, 0 where it has none.
+struct ProtectedTaxon
+{
+    int fishId;
+    const char *ukrainian;
+    const char *russian;
+};
+const ProtectedTaxon ProtectedTaxa[] = {
+    {2, R"(карас\w*\s+(золот|звичайн|кругл)\w*|(золот|звичайн|кругл)\w*\s+карас\w*)",
+     R"(карас\w*\s+(золот|обыкновенн|кругл)\w*|(золот|обыкновенн|кругл)\w*\s+карас\w*)"},
+    {16, R"(минь|мин(я|ю|еві|ем|і|ів|ям|ями|ях)|налим\w*)", R"(налим\w*)"},
+    {17, R"(харіус\w*)", R"(хариус\w*)"},
+    {18, R"(пструг\w*|струмков\w*\s+форел\w*|форел\w*\s+струмков\w*|кумж\w*)",
+     R"(ручьев\w*\s+форел\w*|форел\w*\s+ручьев\w*|пеструшк\w*|кумж\w*)"},
+    {24, R"(підуст\w*)", R"(подуст\w*)"},
+    {25, R"(марен\w*|вусач\w*)", R"(марен\w*|усач\w*)"},
+    {29, R"(ялець|ялц(я|ю|ем|і|ів|ям|ями|ях))", R"([её]лец|[её]льц(а|у|ом|е|ы|ов|ам|ами|ах))"},
+    {45, R"(стерляд\w*)", R"(стерляд\w*)"},
+    {0, R"(осетер|осетр\w*|білуг\w*|севрюг\w*)", R"(ос[её]тр\w*|белуг\w*|севрюг\w*)"},
+    {0, R"(вугор|вугр(а|у|ові|ом|ем|і|ів|ам|ами|ях))", R"(угорь|угр(я|ю|ём|ем|е|и|ей|ям|ями|ях))"},
+    {0,
+     R"(вирезуб\w*|міног\w*|таймен\w*|лосос\w*\s+(дунайськ|чорноморськ)\w*|(дунайськ|чорноморськ)\w*\s+лосос\w*)",
+     R"(вырезуб\w*|миног\w*|таймен\w*|лосос\w*\s+(дунайск|черноморск)\w*|(дунайск|черноморск)\w*\s+лосос\w*)"},
+};
+
+// What makes a paragraph offer a fish to catch or to keep, and what says that it may not be kept.
+struct CatchRules
+{
+    QRegularExpression catchOrKeep;
+    QRegularExpression isProtected;
+    QRegularExpression isReleased;
+};
+
+const CatchRules &catchRules(Language language)
+{
+    static const CatchRules ukrainian{
+        words(R"((ви|з|на|під|від|пере|при|у|рибо)?лов\w*|\w*пійма\w*|попада\w*|кл(ю[єюн]|ьов)\w*|)"
+              R"(бер(е|уть|еться|уться)|брат[иь]\w*|взят\w*|візьм\w*|трофе\w*|залиш\w*|забира\w*|)"
+              R"(садок|садка|кукан\w*|юшк\w*|смаж\w*|страв\w*|смачн\w*|делікатес\w*|рецепт\w*)"),
+        words(R"(червон\w*\s+книг\w*|охорон\w*|охороня\w*)"),
+        words(R"(відпуст\w*|відпуска\w*|випуст\w*|випуска\w*)")};
+    static const CatchRules russian{
+        words(R"((вы|на|под|от|пере|при|у|рыбо)?лов\w*|\w*пойма\w*|\w*пойм[аеу]\w*|попада\w*|)"
+              R"(клю[ёеюн]\w*|кл[её]в(?!ер)\w*|бер[её]т\w*|берут\w*|брать|взят\w*|возьм\w*|трофе\w*|)"
+              R"(оставл\w*|остав(ить|ьте|ляют)|заб(и|е)ра\w*|садок|садка|кукан\w*|ух(а|и|у|ой)|)"
+              R"(жар(ит|ен|ят)\w*|блюд\w*|вкусн\w*|деликатес\w*|рецепт\w*)"),
+        words(R"(красн\w*\s+книг\w*|охран\w*|охраня\w*)"),
+        words(R"(отпуст\w*|отпуска\w*|выпуст\w*|выпуска\w*)")};
+    return language == Language::Ukrainian ? ukrainian : russian;
+}
+
+QList<QRegularExpression> protectedNames(Language language)
+{
+    QList<QRegularExpression> names;
+    for (const ProtectedTaxon &taxon : ProtectedTaxa)
+        names << words(language == Language::Ukrainian ? taxon.ukrainian : taxon.russian);
+    return names;
+}
+
+// The first protected name a paragraph gives where it offers the fish as a catch without saying that
+// the fish is protected and released; empty when the paragraph keeps the rule.
+QString offeredProtectedFish(const QString &paragraph, Language language, bool alwaysKept)
+{
+    static const QList<QRegularExpression> ukrainian = protectedNames(Language::Ukrainian);
+    static const QList<QRegularExpression> russian = protectedNames(Language::Russian);
+    const CatchRules &rules = catchRules(language);
+    for (const QRegularExpression &name : language == Language::Ukrainian ? ukrainian : russian) {
+        const QRegularExpressionMatch named = name.match(paragraph);
+        if (!named.hasMatch())
+            continue;
+        if (!alwaysKept && !rules.catchOrKeep.match(paragraph).hasMatch())
+            return {};
+        if (rules.isProtected.match(paragraph).hasMatch() && rules.isReleased.match(paragraph).hasMatch())
+            return {};
+        return named.captured();
+    }
+    return {};
+}
+
+// Which language a text field holds; the brand notes are Ukrainian only.
+std::optional<Language> languageOf(const QString &table, const QString &field)
+{
+    if (field.endsWith(u"UA") || field.endsWith(u"Ukr") || (table == u"Brends" && field == u"Opys"))
+        return Language::Ukrainian;
+    if (field.endsWith(u"RU") || field.endsWith(u"Rus"))
+        return Language::Russian;
+    return std::nullopt;
+}
+
+QJsonArray seedRows(const QString &table)
+{
+    const QDir seed(QStringLiteral(LYNVAR_SOURCE_DIR "/seed/reference"));
+    QJsonArray rows;
+    for (const QString &file : seed.entryList({table + QStringLiteral("*.json")}, QDir::Files, QDir::Name)) {
+        QFile f(seed.filePath(file));
+        if (f.open(QIODevice::ReadOnly))
+            for (const QJsonValue &row : QJsonDocument::fromJson(f.readAll()).array())
+                rows << row;
+    }
+    return rows;
+}
+
 } // namespace
 
 class TestHandbook : public QObject
@@ -40,6 +163,45 @@ class TestHandbook : public QObject
     Q_OBJECT
 
     std::unique_ptr<Connection> m_book;
+
+    struct Paragraph
+    {
+        QString table;
+        int id;
+        QString field;
+        int index;
+        QString text;
+        Language language;
+
+        QString where() const
+        {
+            return QStringLiteral("%1 %2 %3 ¶%4").arg(table).arg(id).arg(field).arg(index + 1);
+        }
+    };
+
+    // Every paragraph of one table's texts (and of its names, if asked), with the language it is in.
+    QList<Paragraph> paragraphs(const QString &table, bool withNames = false)
+    {
+        QList<Paragraph> result;
+        static const QRegularExpression lineBreak(QStringLiteral("\\r?\\n"));
+        const TableDef &def = *schema::findTable(table);
+        auto ds = open(table.toLatin1().constData());
+        for (ds->first(); !ds->eof(); ds->next()) {
+            for (const FieldDef &f : def.fields) {
+                const std::optional<Language> language = languageOf(table, f.name);
+                if (!language || !f.isText() || (f.type == FieldType::Text && !withNames))
+                    continue;
+                QString text = ds->field(f.name).asString();
+                if (f.type == FieldType::RichText)
+                    text = rtf::plainText(text);
+                const QStringList parts = text.split(lineBreak, Qt::SkipEmptyParts);
+                for (int i = 0; i < parts.size(); ++i)
+                    result << Paragraph{table,    int(ds->field(u"ID").asInteger()), f.name, i, parts[i],
+                                        *language};
+            }
+        }
+        return result;
+    }
 
     std::unique_ptr<DataSet> open(const char *table)
     {
@@ -146,6 +308,155 @@ private Q_SLOTS:
                 QVERIFY2(keys->contains(ds->field(u"IDSnast").asInteger()),
                          qPrintable(ds->field(u"NameUkr").asString()));
         }
+    }
+
+    void aParagraphOffersAProtectedFishOnlyWhereItSays_data()
+    {
+        QTest::addColumn<QString>("paragraph");
+        QTest::addColumn<bool>("ukrainian");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("catch, inflected")
+            << QStringLiteral("Узимку ловлять миня на донку.") << true << QStringLiteral("миня");
+        QTest::newRow("catch, Russian name in Ukrainian")
+            << QStringLiteral("Жерлицями ловлять щуку й налима.") << true << QStringLiteral("налима");
+        QTest::newRow("catch, ru") << QStringLiteral("Налимов ловят зимой.") << false
+                                   << QStringLiteral("Налимов");
+        QTest::newRow("keep, cooking")
+            << QStringLiteral("Юшка з марени смачна.") << true << QStringLiteral("марени");
+        QTest::newRow("bite, ru") << QStringLiteral("Хорошо клюёт подуст.") << false
+                                  << QStringLiteral("подуст");
+        QTest::newRow("two words") << QStringLiteral("Тут ловиться золотий карась.") << true
+                                   << QStringLiteral("золотий карась");
+        QTest::newRow("protected only")
+            << QStringLiteral("Харіуса ловлять, він під охороною.") << true << QStringLiteral("Харіуса");
+        QTest::newRow("protected and released")
+            << QStringLiteral("Стерлядь у Красной книге Украины: пойманную отпускают.") << false << QString();
+        QTest::newRow("not a catch") << QStringLiteral("Минь нереститься взимку.") << true << QString();
+        QTest::newRow("only the family")
+            << QStringLiteral("Ялцеві — велика родина; їх ловлять.") << true << QString();
+        QTest::newRow("not an eel, ru") << QStringLiteral("Угроза перелова велика.") << false << QString();
+        QTest::newRow("silver crucian") << QStringLiteral("Ловлять сріблястого карася.") << true << QString();
+        QTest::newRow("head is no catch")
+            << QStringLiteral("Головний корм ялця — комахи.") << true << QString();
+    }
+    void aParagraphOffersAProtectedFishOnlyWhereItSays()
+    {
+        QFETCH(QString, paragraph);
+        QFETCH(bool, ukrainian);
+        QFETCH(QString, offered);
+        QCOMPARE(offeredProtectedFish(paragraph, ukrainian ? Language::Ukrainian : Language::Russian, false),
+                 offered);
+    }
+
+    void theSeedMarksExactlyTheProtectedFish()
+    {
+        QSet<int> listed;
+        for (const ProtectedTaxon &taxon : ProtectedTaxa)
+            if (taxon.fishId)
+                listed.insert(taxon.fishId);
+        const QJsonArray rows = seedRows(QStringLiteral("Fish"));
+        QVERIFY(rows.size() >= 50);
+        for (const QJsonValue &v : rows) {
+            const QJsonObject row = v.toObject();
+            const int id = row.value(u"ID").toInt();
+            QVERIFY2(row.value(u"Protected").isBool(), qPrintable(QString::number(id)));
+            QVERIFY2(row.value(u"Protected").toBool() == listed.contains(id),
+                     qPrintable(QString::number(id)));
+        }
+        // The names the check looks for must be the names the entries go by.
+        auto fish = open("Fish");
+        for (const ProtectedTaxon &taxon : ProtectedTaxa) {
+            if (!taxon.fishId)
+                continue;
+            QVERIFY(fish->locate(QStringLiteral("ID"), taxon.fishId));
+            for (const char *field : {"NameUA", "SpeciesUA"})
+                QVERIFY2(words(taxon.ukrainian)
+                             .match(fish->field(QString::fromLatin1(field)).asString())
+                             .hasMatch(),
+                         qPrintable(fish->field(QString::fromLatin1(field)).asString()));
+            for (const char *field : {"NameRU", "SpeciesRU"})
+                QVERIFY2(
+                    words(taxon.russian).match(fish->field(QString::fromLatin1(field)).asString()).hasMatch(),
+                    qPrintable(fish->field(QString::fromLatin1(field)).asString()));
+        }
+    }
+
+    void aProtectedFishsEntrySaysItIsProtected()
+    {
+        QSet<QString> saying;
+        for (const Paragraph &p : paragraphs(QStringLiteral("Fish"))) {
+            const CatchRules &rules = catchRules(p.language);
+            if (rules.isProtected.match(p.text).hasMatch() && rules.isReleased.match(p.text).hasMatch())
+                saying.insert(QStringLiteral("%1 %2").arg(p.id).arg(p.field));
+        }
+        QStringList silent;
+        for (const ProtectedTaxon &taxon : ProtectedTaxa)
+            for (const char *field : {"OpysUA", "OpysRU"})
+                if (const QString entry =
+                        QStringLiteral("%1 %2").arg(taxon.fishId).arg(QString::fromLatin1(field));
+                    taxon.fishId && !saying.contains(entry))
+                    silent << entry;
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join(u", ")));
+    }
+
+    void noTextOffersAProtectedFishAsCatch_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<bool>("everyParagraphKeeps");
+        for (const char *table : {"Fish", "Slovnyk", "Rive", "Ozera", "Snast", "Osnastka", "Nazhyvka",
+                                  "Prykormka", "Vuzly", "Brends", "Anecdot", "Moon", "System"})
+            QTest::newRow(table) << QString::fromLatin1(table) << false;
+        // A recipe keeps whatever fish it cooks.
+        QTest::newRow("Kuhnya") << QStringLiteral("Kuhnya") << true;
+    }
+    void noTextOffersAProtectedFishAsCatch()
+    {
+        QFETCH(QString, table);
+        QFETCH(bool, everyParagraphKeeps);
+        QStringList faults;
+        for (const Paragraph &p : paragraphs(table)) {
+            const QString offered = offeredProtectedFish(p.text, p.language, everyParagraphKeeps);
+            if (!offered.isEmpty())
+                faults << p.where() + QStringLiteral(": ") + offered;
+        }
+        for (const QString &fault : std::as_const(faults))
+            qWarning("%s", qPrintable(fault));
+        QVERIFY2(faults.isEmpty(),
+                 qPrintable(QStringLiteral("%1 paragraphs, listed above").arg(faults.size())));
+    }
+
+    void eachLanguageKeepsToItsOwnForms_data()
+    {
+        QTest::addColumn<bool>("ukrainian");
+        QTest::addColumn<QString>("forbidden");
+        // Russian forms and calques that crept into the Ukrainian texts, and names the Ukrainian texts
+        // spell otherwise (минь, в'язь, плоскирка, краснопірка, тролінг, ваглер, вудлище).
+        for (const char *form :
+             {R"(лін(я|ю|ем|ів|ям|ями|ях))", R"(поплавочн\w*)", R"(пешн\w*)", R"(коропятник\w*)",
+              R"(сомятник\w*)", R"(товстолобик\w*)", R"(відварн\w*)", R"((?<!розм\. )кльов\w*)",
+              R"(налим\w*)", R"(яз(ь|я|і|ів|ем|еві|ю|ям|ями|ях))", R"(густер\w*)", R"(червоноперк\w*)",
+              R"(троллінг\w*)", R"(вагглер\w*)", R"(плаваюч\w*)", R"(тонуч\w*)", R"(вудилищ\w*)",
+              R"(\w*[ыэъё]\w*)"})
+            QTest::newRow(form) << true << QString::fromUtf8(form);
+        // Ukrainian letters in the Russian texts, and the one spelling the Russian texts keep with ё.
+        for (const char *form : {R"(\w*[іїєґ]\w*)", R"(красноперк\w*)"})
+            QTest::newRow(form) << false << QString::fromUtf8(form);
+    }
+    void eachLanguageKeepsToItsOwnForms()
+    {
+        QFETCH(bool, ukrainian);
+        QFETCH(QString, forbidden);
+        const QRegularExpression form = words(forbidden.toUtf8().constData());
+        QStringList faults;
+        for (const TableDef &table : schema::referenceTables())
+            for (const Paragraph &p : paragraphs(table.name, true))
+                if ((p.language == Language::Ukrainian) == ukrainian)
+                    if (const auto m = form.match(p.text); m.hasMatch())
+                        faults << p.where() + QStringLiteral(": ") + m.captured();
+        for (const QString &fault : std::as_const(faults))
+            qWarning("%s", qPrintable(fault));
+        QVERIFY2(faults.isEmpty(),
+                 qPrintable(QStringLiteral("%1 paragraphs, listed above").arg(faults.size())));
     }
 
     void everyWeatherKeyAndMoonAgeHasItsPicture()

@@ -59,6 +59,36 @@ QString buildRelativeName(const QString &file, int row, const QString &field)
     return QStringLiteral("%1, row %2, field %3").arg(QFileInfo(file).fileName()).arg(row + 1).arg(field);
 }
 
+// Keys the seed carries for the handbook's own checks and the database has no field for. Each is a
+// yes/no that every row of its table must state, so that no new row can leave the question open.
+struct SeedOnlyKey
+{
+    QStringView table;
+    QStringView key;
+};
+constexpr SeedOnlyKey SeedOnlyKeys[] = {
+    {u"Fish", u"Protected"}, // the species is protected in Ukraine (Red Book of Ukraine)
+};
+
+bool isSeedOnlyKey(const QString &table, const QString &key)
+{
+    for (const SeedOnlyKey &k : SeedOnlyKeys)
+        if (k.table == table && k.key == key)
+            return true;
+    return false;
+}
+
+void checkSeedOnlyKeys(const QString &table, const QJsonObject &row, const QString &file, int r)
+{
+    for (const SeedOnlyKey &k : SeedOnlyKeys) {
+        if (k.table != table)
+            continue;
+        if (!row.value(k.key).isBool())
+            throw Error(buildRelativeName(file, r, k.key.toString()) +
+                        QStringLiteral(": true or false is required"));
+    }
+}
+
 } // namespace
 
 QString SeedBuilder::richTextFromParagraphs(const QStringList &paragraphs)
@@ -138,9 +168,13 @@ void SeedBuilder::buildReferenceDatabase(const QString &outputFile) const
                     ids.insert(id);
                     lastId = id;
 
+                    checkSeedOnlyKeys(table.name, row, file, r);
+
                     QStringList columns, marks;
                     QList<QVariant> values;
                     for (auto it = row.begin(); it != row.end(); ++it) {
+                        if (isSeedOnlyKey(table.name, it.key()))
+                            continue;
                         const int index = table.indexOf(it.key());
                         if (index < 0)
                             throw Error(buildRelativeName(file, r, it.key()) +
