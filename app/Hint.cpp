@@ -2,6 +2,7 @@
 #include "app/Hint.h"
 
 #include <QAction>
+#include <QToolButton>
 #include <QVariant>
 #include <QWidget>
 
@@ -29,6 +30,9 @@ void setHint(QWidget *control, const QString &hint)
     control->setProperty(HintProperty, hint);
     control->setToolTip(shortHint(hint));
     control->setStatusTip(longHint(hint));
+    // A tool button shows a picture only: a screen reader reads its hint as its name.
+    if (qobject_cast<QToolButton *>(control))
+        control->setAccessibleName(shortHint(hint));
 }
 
 void setHint(QAction *action, const QString &hint)

@@ -3,6 +3,8 @@
 
 #include "common/rtf/Rtf.h"
 
+#include <QTimer>
+
 namespace lynvar {
 
 DBRichEdit::DBRichEdit(QWidget *parent) : QTextEdit(parent)
@@ -40,8 +42,13 @@ void DBRichEdit::loadRecord()
 
 void DBRichEdit::showEvent(QShowEvent *event)
 {
+    // Filled once the window around it has been drawn, so that showing a page (and starting the
+    // program) is not held up by laying out a long text.
     if (m_stale)
-        loadRecord();
+        QTimer::singleShot(0, this, [this] {
+            if (m_stale && isVisible())
+                loadRecord();
+        });
     QTextEdit::showEvent(event);
 }
 

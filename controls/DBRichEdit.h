@@ -21,6 +21,14 @@ public:
     // The user's option; QTextEdit::isReadOnly() tells whether input is possible now.
     using FieldControl::setReadOnly;
 
+    // A view that is shown fills itself once the window has been drawn; a caller that needs its
+    // document at once (selection, formatting) fills it now.
+    void ensureLoaded()
+    {
+        if (m_stale)
+            loadRecord();
+    }
+
 Q_SIGNALS:
     // The shown content changed: another record or field is shown, its value changed, or the user
     // changed the text. Once per change (QTextEdit::textChanged fires several times for one load).

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/Page.h"
 
+#include "controls/AccessibleNames.h"
+
 #include <QWidget>
 
 namespace lynvar {
@@ -18,6 +20,7 @@ void Page::ensureBuilt()
     if (m_dataModule)
         bind(*m_dataModule);
     refreshViews();
+    nameUnnamedControls(m_tab);
     Q_EMIT built();
 }
 

@@ -564,11 +564,12 @@ private Q_SLOTS:
         view.bind(&knots.source, QStringLiteral("OpysUA"));
         knots.dataSet->next(); // moved while nobody sees the view: the change is still reported
         QCOMPARE(changed.size(), 2);
-        view.show();
-        QCOMPARE(view.toPlainText(), QStringLiteral("другий"));
+        view.show(); // filled as soon as the window around it has been drawn
+        QTRY_COMPARE(view.toPlainText(), QStringLiteral("другий"));
         view.hide();
         knots.dataSet->first();
         view.show();
+        view.ensureLoaded(); // or at once, for a caller that needs the text now
         QCOMPARE(view.toPlainText(), QStringLiteral("перший"));
         QCOMPARE(m_db->changesByProgram(), 0);
     }
