@@ -13,6 +13,7 @@
 #include "data/DataModule2.h"
 #include "places/FishMapPage.h"
 #include "tests/support/FakeDialogs.h"
+#include "tests/support/PageHarness.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/StartedApplication.h"
 
@@ -37,40 +38,6 @@ struct Started : StartedApplication
     FishMapPage &page() { return *form().page<FishMapPage>(); }
     void showPlaces() { showPage(0); }
 };
-
-bool hasOwnCaption(const QObject *control)
-{
-    return qobject_cast<const QGroupBox *>(control) || qobject_cast<const QAbstractButton *>(control) ||
-           (qobject_cast<const QLabel *>(control) && !qobject_cast<const DBText *>(control));
-}
-
-struct Binding
-{
-    QString source; // the data source's name; empty when not data-aware
-    QString field;
-};
-
-Binding bindingOf(QObject *control)
-{
-    const auto of = [](DataSource *source, const QString &field) {
-        return Binding{source ? source->objectName() : QStringLiteral("(unbound)"), field};
-    };
-    if (auto *c = qobject_cast<DBEdit *>(control))
-        return of(c->dataSource(), c->dataField());
-    if (auto *c = qobject_cast<DBMemo *>(control))
-        return of(c->dataSource(), c->dataField());
-    if (auto *c = qobject_cast<DBRichEdit *>(control))
-        return of(c->dataSource(), c->dataField());
-    if (auto *c = qobject_cast<DBCheckBox *>(control))
-        return of(c->dataSource(), c->dataField());
-    if (auto *c = qobject_cast<DBComboBox *>(control))
-        return of(c->dataSource(), c->dataField());
-    if (auto *c = qobject_cast<DBText *>(control))
-        return of(c->dataSource(), c->dataField());
-    if (auto *c = qobject_cast<DBGrid *>(control))
-        return of(c->dataSource(), QString());
-    return {};
-}
 
 struct Place
 {

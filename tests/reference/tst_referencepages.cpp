@@ -17,6 +17,7 @@
 #include "reference/SposobyPage.h"
 #include "reference/VuzlyPage.h"
 #include "tests/support/FakeDialogs.h"
+#include "tests/support/PageHarness.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/StartedApplication.h"
 
@@ -57,11 +58,7 @@ struct Started : StartedApplication
         QCoreApplication::processEvents();
     }
 
-    QWidget *control(const QString &name)
-    {
-        const QList<QWidget *> found = form().findChildren<QWidget *>(name);
-        return found.size() == 1 ? found.first() : nullptr;
-    }
+    QWidget *control(const QString &name) { return uniqueChild(&form(), name); }
     template <typename T> T *control(const QString &name) { return qobject_cast<T *>(control(name)); }
 };
 
