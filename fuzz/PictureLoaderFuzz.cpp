@@ -2,9 +2,12 @@
 // Feeds arbitrary bytes that start as a JPEG does to the picture loader, at full size and at each DCT
 // scale, and checks what must hold for any input: a failure carries its text and no picture; a picture is
 // no larger than its full size, within the pixel limit, and covers the view unless it is at full size.
+// The same bytes read from a device in small, uneven pieces (as a file is read) must decode to the same.
 // Other formats go to Qt's own readers, which are not ours to fuzz.
+#include "common/pictures/JpegDecoder.h"
 #include "common/pictures/PictureLoader.h"
 
+#include <QIODevice>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -13,7 +16,31 @@
 namespace {
 
 // Small, so that a header claiming a huge picture costs little; the limit's code path is the same.
-constexpr qint64 kMaxPixels = 4'000'000;
+constexpr qint64 kMaxPixels = 1'000'000;
+
+// Hands out its bytes a few at a time, so that refills and skips cross the reader's buffer.
+class TrickleDevice final : public QIODevice
+{
+public:
+    explicit TrickleDevice(QByteArrayView bytes) : m_bytes(bytes)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 count = std::min({maxSize, qint64(m_bytes.size()) - m_at, 1 + m_at % 509});
+        std::copy_n(m_bytes.data() + m_at, count, data);
+        m_at += count;
+        return count;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArrayView m_bytes;
+    qint64 m_at = 0;
+};
 
 void check(bool holds, const char *what)
 {
@@ -52,6 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArrayView bytes(data, qsizetype(size));
 
     const lynvar::PictureResult full = decodeChecked(loader, bytes, QSize());
+    TrickleDevice device(bytes);
+    const lynvar::PictureResult read = lynvar::pictures::decodeJpeg(device, QSize(), kMaxPixels);
+    check(read.ok() == full.ok() && read.image == full.image, "read in pieces, the same picture");
     if (!full.ok()) {
         (void)decodeChecked(loader, bytes, QSize(1, 1)); // the 1/8 path fails on its own
         return 0;

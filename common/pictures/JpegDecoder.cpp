@@ -6,8 +6,8 @@
 
 #include "common/pictures/Orientation.h"
 
+#include <QIODevice>
 #include <QLocale>
-#include <QtEndian>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE
@@ -27,6 +27,9 @@ constexpr int kMaxScans = 500;
 
 // Rows asked of libjpeg at a time: its largest output group (4 rows at 1/1 with 2x2 subsampling) and more.
 constexpr int kRowsAtOnce = 16;
+
+// Bytes read from a device at a time.
+constexpr qint64 kReadSize = 64 * 1024;
 
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
 constexpr J_COLOR_SPACE kRgb32Space = JCS_EXT_BGRA; // QImage::Format_RGB32 in memory; alpha set to 0xFF
@@ -52,11 +55,20 @@ struct ErrorManager
     char message[JMSG_LENGTH_MAX] = {};
 };
 
+// libjpeg's source manager over a QIODevice.
+struct DeviceSource
+{
+    jpeg_source_mgr base{}; // first, as in ErrorManager
+    QIODevice *device = nullptr;
+    std::vector<JOCTET> buffer;
+};
+
 struct Decoder
 {
     jpeg_decompress_struct info{};
     ErrorManager errors;
     jpeg_progress_mgr progress{};
+    DeviceSource source;
     bool created = false;
     QImage stored;
     std::vector<JSAMPLE> cmykRow;
@@ -107,6 +119,34 @@ void onProgress(j_common_ptr info)
         leave(info, Failure::TooManyScans);
 }
 
+void onSourceStart(j_decompress_ptr) {}
+
+void onSourceEnd(j_decompress_ptr) {}
+
+boolean onFillInput(j_decompress_ptr info)
+{
+    auto &source = *reinterpret_cast<DeviceSource *>(info->src);
+    const qint64 read = source.device->read(reinterpret_cast<char *>(source.buffer.data()), kReadSize);
+    if (read <= 0)
+        leave(reinterpret_cast<j_common_ptr>(info), Failure::Truncated);
+    source.base.next_input_byte = source.buffer.data();
+    source.base.bytes_in_buffer = std::size_t(read);
+    return TRUE;
+}
+
+void onSkipInput(j_decompress_ptr info, long count)
+{
+    jpeg_source_mgr &source = *info->src;
+    while (count > long(source.bytes_in_buffer)) {
+        count -= long(source.bytes_in_buffer);
+        onFillInput(info);
+    }
+    if (count > 0) {
+        source.next_input_byte += count;
+        source.bytes_in_buffer -= std::size_t(count);
+    }
+}
+
 int orientationOf(const jpeg_decompress_struct &info)
 {
     for (jpeg_saved_marker_ptr marker = info.marker_list; marker; marker = marker->next) {
@@ -128,7 +168,8 @@ void cmykToRgb32(const JSAMPLE *cmyk, QRgb *out, JDIMENSION width)
     }
 }
 
-// Left by longjmp from libjpeg on any fatal error: holds no object with a destructor.
+// Left by longjmp from libjpeg on any fatal error: holds no object with a destructor. Reads the device
+// when there is one, else the bytes.
 Failure runDecoder(Decoder &d, QByteArrayView bytes, QSize view, qint64 maxPixels)
 {
     d.info.err = jpeg_std_error(&d.errors.base);
@@ -142,7 +183,16 @@ Failure runDecoder(Decoder &d, QByteArrayView bytes, QSize view, qint64 maxPixel
     jpeg_create_decompress(&d.info);
     d.created = true;
     d.info.progress = &d.progress;
-    jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size());
+    if (d.source.device) {
+        d.source.base.init_source = onSourceStart;
+        d.source.base.fill_input_buffer = onFillInput;
+        d.source.base.skip_input_data = onSkipInput;
+        d.source.base.resync_to_restart = jpeg_resync_to_restart;
+        d.source.base.term_source = onSourceEnd;
+        d.info.src = &d.source.base;
+    } else {
+        jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size());
+    }
     jpeg_save_markers(&d.info, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&d.info, TRUE);
 
@@ -220,16 +270,8 @@ QString problemText(const Decoder &d, Failure failure, qint64 maxPixels)
     return u"the file is damaged or not a JPEG picture (%1)"_s.arg(QString::fromLocal8Bit(d.errors.message));
 }
 
-} // namespace
-
-bool looksLikeJpeg(QByteArrayView bytes)
+PictureResult decode(Decoder &d, QByteArrayView bytes, QSize view, qint64 maxPixels)
 {
-    return bytes.size() >= 2 && quint8(bytes[0]) == 0xFF && quint8(bytes[1]) == 0xD8;
-}
-
-PictureResult decodeJpeg(QByteArrayView bytes, QSize view, qint64 maxPixels)
-{
-    Decoder d;
     const Failure failure = runDecoder(d, bytes, view, maxPixels);
     if (failure != Failure::None)
         return {QImage(), QSize(), problemText(d, failure, maxPixels)};
@@ -237,6 +279,27 @@ PictureResult decodeJpeg(QByteArrayView bytes, QSize view, qint64 maxPixels)
     if (swapsAxes(d.orientation))
         full.transpose();
     return {applyOrientation(std::move(d.stored), d.orientation), full, QString()};
+}
+
+} // namespace
+
+PictureResult decodeJpeg(QByteArrayView bytes, QSize view, qint64 maxPixels)
+{
+    Decoder d;
+    return decode(d, bytes, view, maxPixels);
+}
+
+PictureResult decodeJpeg(QIODevice &device, QSize view, qint64 maxPixels)
+{
+    Decoder d;
+    d.source.device = &device;
+    d.source.buffer.resize(kReadSize);
+    return decode(d, {}, view, maxPixels);
+}
+
+bool looksLikeJpeg(QByteArrayView bytes)
+{
+    return bytes.size() >= 2 && quint8(bytes[0]) == 0xFF && quint8(bytes[1]) == 0xD8;
 }
 
 } // namespace lynvar::pictures

@@ -5,6 +5,8 @@
 
 #include <QByteArrayView>
 
+class QIODevice;
+
 namespace lynvar::pictures {
 
 // Whether the bytes start as a JPEG file does (SOI marker), whatever the file is called.
@@ -16,5 +18,9 @@ namespace lynvar::pictures {
 // allocated for it. Any input is safe: a damaged or truncated file gives an error, never a crash, a hang
 // or a message on stderr. The error is a phrase without the file's name. Callable from any thread.
 [[nodiscard]] PictureResult decodeJpeg(QByteArrayView bytes, QSize view, qint64 maxPixels);
+
+// The same from a device open for reading, read in small pieces, so a large file never sits whole in
+// memory.
+[[nodiscard]] PictureResult decodeJpeg(QIODevice &device, QSize view, qint64 maxPixels);
 
 } // namespace lynvar::pictures

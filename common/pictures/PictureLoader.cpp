@@ -23,12 +23,9 @@ PictureResult failure(const QString &name, const QString &problem)
 }
 
 // Formats other than JPEG, through Qt's readers, at the same scale as a JPEG would get.
-PictureResult decodeWithQt(QByteArrayView bytes, QSize view, qint64 maxPixels)
+PictureResult decodeWithQt(QIODevice &device, QSize view, qint64 maxPixels)
 {
-    QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&device);
     reader.setAutoTransform(true);
     if (!reader.canRead())
         return {QImage(), QSize(), u"it is not a picture this program can read"_s};
@@ -79,7 +76,7 @@ PictureLoader &PictureLoader::shared()
 PictureResult PictureLoader::load(const QString &path, QSize viewSize)
 {
     if (viewSize.isEmpty())
-        viewSize = QSize();
+        viewSize = QSize(); // one cache entry for every empty size
     // Looked at before opening: opening a pipe or a device could block, or never end.
     struct stat status
     {
@@ -95,20 +92,18 @@ PictureResult PictureLoader::load(const QString &path, QSize viewSize)
     if (std::optional<PictureResult> cached = m_cache.find(key))
         return *std::move(cached);
 
+    // Read in pieces rather than mapped or read whole: the file need not sit in memory beside its pixels.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return failure(path, file.errorString());
-    QByteArray read;
-    QByteArrayView bytes;
-    if (const uchar *mapped = file.map(0, file.size()))
-        bytes = QByteArrayView(mapped, file.size());
-    else {
-        read = file.readAll();
-        bytes = read;
-    }
-    PictureResult result = decode(bytes, viewSize, path);
-    if (result.ok())
-        m_cache.insert(key, result);
+    const bool jpeg = pictures::looksLikeJpeg(file.read(2));
+    if (!file.seek(0))
+        return failure(path, file.errorString());
+    PictureResult result =
+        jpeg ? pictures::decodeJpeg(file, viewSize, m_maxPixels) : decodeWithQt(file, viewSize, m_maxPixels);
+    if (!result.ok())
+        return failure(path, result.error);
+    m_cache.insert(key, result);
     return result;
 }
 
@@ -124,8 +119,15 @@ PictureResult PictureLoader::decode(QByteArrayView bytes, QSize viewSize, const 
 {
     if (bytes.isEmpty())
         return failure(name, u"the file is empty"_s);
-    PictureResult result = pictures::looksLikeJpeg(bytes) ? pictures::decodeJpeg(bytes, viewSize, m_maxPixels)
-                                                          : decodeWithQt(bytes, viewSize, m_maxPixels);
+    PictureResult result;
+    if (pictures::looksLikeJpeg(bytes)) {
+        result = pictures::decodeJpeg(bytes, viewSize, m_maxPixels);
+    } else {
+        QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        result = decodeWithQt(buffer, viewSize, m_maxPixels);
+    }
     if (!result.ok())
         return failure(name, result.error);
     return result;
