@@ -173,6 +173,16 @@ QByteArray withClaimedSize(QByteArray jpeg, int width, int height)
     return jpeg;
 }
 
+// A progressive JPEG whose first scan comes again and again, as a hostile file may hold it.
+QByteArray withRepeatedScan(const QByteArray &jpeg, int times)
+{
+    const qsizetype scan = jpeg.indexOf("\xFF\xDA");
+    qsizetype end = scan + 2 + (quint8(jpeg[scan + 2]) << 8 | quint8(jpeg[scan + 3]));
+    while (!(quint8(jpeg[end]) == 0xFF && jpeg[end + 1] != 0 && (quint8(jpeg[end + 1]) & 0xF8) != 0xD0))
+        ++end;
+    return jpeg.left(scan) + jpeg.mid(scan, end - scan).repeated(times) + jpeg.mid(scan);
+}
+
 QByteArray png(const QImage &image)
 {
     QByteArray bytes;
@@ -319,6 +329,8 @@ void TestPictureLoader::errors_data()
     QTest::newRow("bad marker length")
         << QByteArray("\xFF\xD8\xFF\xC0\x00\x01") + QByteArray(32, 8) << u"damaged"_s;
     QTest::newRow("zero width") << withClaimedSize(jpeg, 0, 240) << u"damaged"_s;
+    QTest::newRow("600 scans") << withRepeatedScan(encodeJpeg(quarters({64, 48}), Model::Progressive), 600)
+                               << u"scans"_s;
     QTest::newRow("text") << QByteArray("not a picture at all\n") << u"not a picture"_s;
     QTest::newRow("PNG cut short") << png(quarters({320, 240})).left(60) << u"damaged"_s;
 }
