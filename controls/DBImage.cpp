@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/DBImage.h"
 
+#include "common/pictures/PictureLoader.h"
+
 #include <QPixmap>
 #include <QResizeEvent>
 
@@ -22,7 +24,10 @@ void DBImage::setStretch(bool stretch)
 void DBImage::showRecord()
 {
     const QVariant value = m_link.value();
-    m_image = value.isNull() ? QImage() : QImage::fromData(value.toByteArray());
+    // Full size: the view scales it itself as it resizes. A field that holds no picture shows nothing.
+    m_image = value.isNull()
+                  ? QImage()
+                  : PictureLoader::shared().decode(value.toByteArray(), QSize(), objectName()).image;
     fit();
 }
 

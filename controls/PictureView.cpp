@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/PictureView.h"
 
+#include "common/Error.h"
+#include "common/pictures/PictureLoader.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -15,7 +18,41 @@ PictureView::PictureView(QWidget *parent) : QWidget(parent)
 void PictureView::setPicture(const QImage &picture)
 {
     m_picture = picture;
+    m_file.clear();
+    m_fullSize = picture.size();
     update();
+}
+
+bool PictureView::showFile(const QString &path)
+{
+    const PictureResult loaded = PictureLoader::shared().load(path, viewPixels());
+    if (!loaded.ok()) {
+        clear();
+        return false;
+    }
+    showLoaded(path, loaded);
+    return true;
+}
+
+void PictureView::showFileOrThrow(const QString &path)
+{
+    const PictureResult loaded = PictureLoader::shared().load(path, viewPixels());
+    if (!loaded.ok())
+        throw Error(loaded.error);
+    showLoaded(path, loaded);
+}
+
+void PictureView::showLoaded(const QString &path, const PictureResult &loaded)
+{
+    m_picture = loaded.image;
+    m_file = path;
+    m_fullSize = loaded.fullSize;
+    update();
+}
+
+QSize PictureView::viewPixels() const
+{
+    return size() * devicePixelRatio();
 }
 
 void PictureView::setStretch(bool stretch)
@@ -52,6 +89,19 @@ void PictureView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, m_picture);
+}
+
+void PictureView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const QSize view = viewPixels();
+    const bool covered = m_picture.width() >= view.width() && m_picture.height() >= view.height();
+    if (m_file.isEmpty() || covered || m_picture.size() == m_fullSize)
+        return;
+    // Quietly: a file that became unreadable since keeps its smaller picture.
+    const PictureResult loaded = PictureLoader::shared().load(m_file, view);
+    if (loaded.ok())
+        showLoaded(m_file, loaded);
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent *event)
