@@ -1,24 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/IniDocument.h"
+
 #include <QString>
 
 namespace lynvar {
 
 // A Windows-style INI file (settings, language and version files), read and written by the
-// rules of the Windows profile functions:
-//  - section and key names match without regard to case;
-//  - a read returns the stored value, or the default when the file, section or key is missing,
-//    cut to at most 2,047 characters;
-//  - every write goes straight to the file (nothing is cached), replacing the key's value or adding
-//    the key, and creating the section and the file when missing;
-//  - the file is Windows-1251 text.
-// A write replaces the file atomically, so a crash mid-write never leaves a truncated file, and
-// turns line breaks in what it writes into spaces, so a value always stays on its one line.
+// rules of the Windows profile functions, which IniDocument describes:
+//  - every read reads the file anew and every write goes straight to the file (nothing is cached),
+//    so two objects on one file never disagree; a reader asking for many keys at once reads the
+//    file once into an IniDocument instead;
+//  - a read returns the stored value, or the default when the file, section or key is missing;
+//  - a write replaces the key's value or adds the key, creating the section and the file when
+//    missing, and keeps every other line of the file byte for byte.
+// A write replaces the file atomically, so a crash mid-write never leaves a truncated file.
 class IniFile
 {
 public:
-    static constexpr int MaxValueLength = 2047;
+    static constexpr int MaxValueLength = IniDocument::MaxValueLength;
 
     explicit IniFile(QString path);
 

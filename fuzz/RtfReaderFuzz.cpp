@@ -2,6 +2,7 @@
 // Feeds arbitrary memo text to the RTF reader, and checks what must hold for any input:
 // the document and the plain text agree, and writing the document and reading it back changes
 // neither its text nor its RTF.
+#include "FuzzCheck.h"
 #include "common/rtf/Rtf.h"
 
 #include <QGuiApplication>
@@ -9,8 +10,8 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
+
+using lynvar::fuzz::check;
 
 namespace {
 
@@ -20,14 +21,6 @@ QString documentText(const QTextDocument &doc)
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
         paragraphs.append(block.text().replace(QChar(0x2028), QStringLiteral("\r\n")));
     return paragraphs.join(QStringLiteral("\r\n"));
-}
-
-void check(bool holds, const char *what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
 }
 
 } // namespace

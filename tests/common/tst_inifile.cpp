@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/Cp1251.h"
 #include "common/Error.h"
+#include "common/IniDocument.h"
 #include "common/IniFile.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using lynvar::IniDocument;
 using lynvar::IniFile;
 
 class TestIniFile : public QObject
@@ -27,6 +29,9 @@ private Q_SLOTS:
     void readReturnsDefault_data();
     void readReturnsDefault();
     void readCutsLongValue();
+    void documentIsReadOnce();
+    void documentKeepsItsBytes_data();
+    void documentKeepsItsBytes();
 
     void writeCreatesFile();
     void writeStoresCp1251();
@@ -34,6 +39,10 @@ private Q_SLOTS:
     void writeAddsKeyKeepingOtherLines();
     void writeAddsSectionAtEnd();
     void writeKeepsValueOnOneLine();
+    void writeKeepsLineEnds_data();
+    void writeKeepsLineEnds();
+    void writeQuotesValue_data();
+    void writeQuotesValue();
     void objectsOnOnePathAgree();
 
     void writeFailureThrows_data();
@@ -114,6 +123,10 @@ void TestIniFile::read_data()
         << QByteArray("[A]\r\nurl=a?b=c\r\n") << u"A"_s << u"url"_s << u"a?b=c"_s;
     QTest::newRow("quoted value") << QByteArray("[A]\r\nx=\"  two words  \"\r\n") << u"A"_s << u"x"_s
                                   << u"  two words  "_s;
+    QTest::newRow("quoted value with Cyrillic")
+        << cp(u"[A]\r\nx=\" Клас: \"\r\n"_s) << u"A"_s << u"x"_s << u" Клас: "_s;
+    QTest::newRow("only one pair of quotes comes off")
+        << QByteArray("[A]\r\nx=\"\"a\"\"\r\n") << u"A"_s << u"x"_s << u"\"a\""_s;
     QTest::newRow("empty quotes") << QByteArray("[A]\r\nx=\"\"\r\n") << u"A"_s << u"x"_s << QString();
     QTest::newRow("lone quote") << QByteArray("[A]\r\nx=\"\r\n") << u"A"_s << u"x"_s << u"\""_s;
     QTest::newRow("quotes not around the whole value")
@@ -139,6 +152,7 @@ void TestIniFile::read()
 
     writeBytes(path(), file);
     QCOMPARE(IniFile(path()).readString(section, key, u"Def"_s), expected);
+    QCOMPARE(IniDocument(file).readString(section, key, u"Def"_s), expected);
 }
 
 void TestIniFile::readReturnsDefault_data()
@@ -178,6 +192,7 @@ void TestIniFile::readReturnsDefault()
     if (!file.isEmpty())
         writeBytes(path(), file);
     QCOMPARE(IniFile(path()).readString(section, key, u"10000"_s), u"10000"_s);
+    QCOMPARE(IniDocument::fromFile(path()).readString(section, key, u"10000"_s), u"10000"_s);
 }
 
 void TestIniFile::readCutsLongValue()
@@ -191,6 +206,35 @@ void TestIniFile::readCutsLongValue()
     QVERIFY(readBytes(path()).contains(value.toLatin1())); // the whole value is stored
     QCOMPARE(ini.readString(u"A"_s, u"x"_s, {}), value.left(2047));
     QCOMPARE(IniFile::MaxValueLength, 2047);
+}
+
+void TestIniFile::documentIsReadOnce()
+{
+    writeBytes(path(), "[Menu]\r\nMenuFile=File\r\n");
+    IniDocument document = IniDocument::fromFile(path());
+    QVERIFY(QFile::remove(path()));
+    QCOMPARE(document.readString(u"menu"_s, u"menufile"_s, u"Def"_s), u"File"_s);
+
+    // Written in memory only; the file stays as it is.
+    document.writeString(u"Menu"_s, u"MenuExit"_s, u"Exit"_s);
+    QCOMPARE(document.readString(u"Menu"_s, u"MenuExit"_s, u"Def"_s), u"Exit"_s);
+    QVERIFY(!QFile::exists(path()));
+}
+
+void TestIniFile::documentKeepsItsBytes_data()
+{
+    QTest::addColumn<QByteArray>("file");
+
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("mixed line ends") << QByteArray("[A]\nx=1\r\n\ry=2\n\r; z\r\r\n");
+    QTest::newRow("no final line end") << QByteArray("[A]\r\n  x = \"1\"  ");
+    QTest::newRow("junk") << QByteArray("\0\x98\xFF[\r=\n]\0", 10);
+}
+
+void TestIniFile::documentKeepsItsBytes()
+{
+    QFETCH(QByteArray, file);
+    QCOMPARE(IniDocument(file).toBytes(), file);
 }
 
 void TestIniFile::writeCreatesFile()
@@ -224,11 +268,10 @@ void TestIniFile::writeAddsKeyKeepingOtherLines()
     writeBytes(path(), "; settings\n\n[Install]\n  NamberVersion = 10001\n; end of Install\n\n"
                        "[Languages]\nLanguagesID=ua\n[install]\nNewInstall=old\n");
     IniFile(path()).writeString(u"Install"_s, u"NewInstall"_s, u"false"_s);
-    // Kept byte for byte, only the line ends become CR LF; the later duplicate stays untouched.
+    // Kept byte for byte; the later duplicate stays untouched.
     QCOMPARE(readBytes(path()),
-             QByteArray("; settings\r\n\r\n[Install]\r\n  NamberVersion = 10001\r\nNewInstall=false\r\n"
-                        "; end of Install\r\n\r\n[Languages]\r\nLanguagesID=ua\r\n[install]\r\n"
-                        "NewInstall=old\r\n"));
+             QByteArray("; settings\n\n[Install]\n  NamberVersion = 10001\nNewInstall=false\n"
+                        "; end of Install\n\n[Languages]\nLanguagesID=ua\n[install]\nNewInstall=old\n"));
 }
 
 void TestIniFile::writeAddsSectionAtEnd()
@@ -252,6 +295,67 @@ void TestIniFile::writeKeepsValueOnOneLine()
     QCOMPARE(ini.readString(u"A"_s, u"x"_s, {}), u"1  y=evil [B] z=2"_s);
     QCOMPARE(ini.readString(u"A"_s, u"k y"_s, {}), u"3"_s);
     QCOMPARE(readBytes(path()).count("\r\n"), 3);
+}
+
+void TestIniFile::writeKeepsLineEnds_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("LF, value replaced")
+        << QByteArray("[A]\nx=1\ny=2\n") << u"A"_s << u"x"_s << QByteArray("[A]\nx=new\ny=2\n");
+    QTest::newRow("LF, key added") << QByteArray("[A]\nx=1\n\n[B]\n") << u"A"_s << u"k"_s
+                                   << QByteArray("[A]\nx=1\nk=new\n\n[B]\n");
+    QTest::newRow("LF, section added")
+        << QByteArray("[A]\nx=1\n") << u"B"_s << u"k"_s << QByteArray("[A]\nx=1\n\n[B]\nk=new\n");
+    QTest::newRow("CR, key added") << QByteArray("[A]\rx=1\r") << u"A"_s << u"k"_s
+                                   << QByteArray("[A]\rx=1\rk=new\r");
+    QTest::newRow("mixed: the new line ends as the first does")
+        << QByteArray("[A]\nx=1\r\n[B]\r\n") << u"A"_s << u"k"_s << QByteArray("[A]\nx=1\r\nk=new\n[B]\r\n");
+    QTest::newRow("mixed: a replaced line keeps its end")
+        << QByteArray("[A]\nx=1\r\ny=2\n") << u"A"_s << u"x"_s << QByteArray("[A]\nx=new\r\ny=2\n");
+    QTest::newRow("no line end anywhere")
+        << QByteArray("[A]") << u"A"_s << u"k"_s << QByteArray("[A]\r\nk=new\r\n");
+}
+
+void TestIniFile::writeKeepsLineEnds()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QByteArray, expected);
+
+    writeBytes(path(), file);
+    IniFile(path()).writeString(section, key, u"new"_s);
+    QCOMPARE(readBytes(path()), expected);
+}
+
+void TestIniFile::writeQuotesValue_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("line");
+
+    QTest::newRow("plain") << u"a b"_s << QByteArray("x=a b");
+    QTest::newRow("empty") << QString() << QByteArray("x=");
+    QTest::newRow("outer blanks") << u" Клас: "_s << QByteArray("x=\" \xCA\xEB\xE0\xF1: \"");
+    QTest::newRow("trailing tab") << u"a\t"_s << QByteArray("x=\"a\t\"");
+    QTest::newRow("line break at the end") << u"a\r\n"_s << QByteArray("x=\"a  \"");
+    QTest::newRow("own quotes") << u"\"a\""_s << QByteArray("x=\"\"a\"\"");
+    QTest::newRow("quote inside") << u"a\"b"_s << QByteArray("x=a\"b");
+}
+
+void TestIniFile::writeQuotesValue()
+{
+    QFETCH(QString, value);
+    QFETCH(QByteArray, line);
+
+    IniFile ini(path());
+    ini.writeString(u"A"_s, u"x"_s, value);
+    QCOMPARE(readBytes(path()), "[A]\r\n" + line + "\r\n");
+    QCOMPARE(ini.readString(u"A"_s, u"x"_s, u"Def"_s),
+             QString(value).replace(u'\r', u' ').replace(u'\n', u' '));
 }
 
 void TestIniFile::objectsOnOnePathAgree()
