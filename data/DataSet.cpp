@@ -8,7 +8,6 @@
 #include <QHash>
 #include <algorithm>
 #include <limits>
-#include <sqlite3.h>
 
 namespace lynvar {
 namespace {
@@ -631,7 +630,7 @@ void DataSet::writeRecord()
             st.bind(k + 1, storedForm(m_table.fields[fields[k]].type, m_buffer[fields[k]]));
         st.exec();
         if (idField >= 0)
-            m_buffer[idField] = qint64(sqlite3_last_insert_rowid(m_connection.handle()));
+            m_buffer[idField] = m_connection.lastInsertId();
         return;
     }
     // Only the fields that changed are written, so another program's edits to other fields survive.
@@ -654,7 +653,7 @@ void DataSet::writeRecord()
         st.bind(k + 1, storedForm(m_table.fields[fields[k]].type, m_buffer[fields[k]]));
     st.bind(int(fields.size()) + 1, record.values[idField]);
     st.exec();
-    if (sqlite3_changes(m_connection.handle()) == 0)
+    if (m_connection.changes() == 0)
         throw Error(QStringLiteral("Row cannot be located for updating. Some values may have been changed "
                                    "since it was last read (table %1, record %2)")
                         .arg(m_table.name, record.values[idField].toString()));

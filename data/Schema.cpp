@@ -2,8 +2,7 @@
 #include "data/Schema.h"
 
 #include "common/Error.h"
-
-#include <sqlite3.h>
+#include "data/Connection.h"
 
 namespace lynvar {
 namespace {
@@ -211,15 +210,13 @@ const TableDef *findTable(QStringView name)
     return nullptr;
 }
 
-void create(sqlite3 *db, const QList<TableDef> &tables)
+void create(Connection &db, const QList<TableDef> &tables)
 {
     for (const TableDef &t : tables) {
-        const QByteArray sql = t.createStatement().toUtf8();
-        char *message = nullptr;
-        if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, &message) != SQLITE_OK) {
-            const QString text = QString::fromUtf8(message);
-            sqlite3_free(message);
-            throw Error(QStringLiteral("Cannot create table %1: %2").arg(t.name, text));
+        try {
+            db.execute(t.createStatement());
+        } catch (const Error &e) {
+            throw Error(QStringLiteral("Cannot create table %1: %2").arg(t.name, e.message()));
         }
     }
 }

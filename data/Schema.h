@@ -4,9 +4,9 @@
 #include <QList>
 #include <QString>
 
-struct sqlite3;
-
 namespace lynvar {
+
+class Connection;
 
 enum class FieldType
 {
@@ -61,7 +61,7 @@ const QList<TableDef> &recordsTables();
 const TableDef *findTable(QStringView name);
 
 // Creates every table of `tables` in an open database (throws lynvar::Error on failure).
-void create(sqlite3 *db, const QList<TableDef> &tables);
+void create(Connection &db, const QList<TableDef> &tables);
 
 } // namespace schema
 } // namespace lynvar
