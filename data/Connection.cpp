@@ -47,6 +47,10 @@ void Connection::open()
     const QFileInfo file(m_path);
     if (!file.isFile())
         throw Error(QStringLiteral("Could not find file '%1'.").arg(m_path));
+    // SQLite takes an empty file for an empty database and would write one into it. (An empty file
+    // beside a write-ahead log is a database whose pages are all still in the log.)
+    if (file.size() == 0 && QFileInfo(m_path + QStringLiteral("-wal")).size() == 0)
+        throw Error(QStringLiteral("Unrecognized database format '%1'.").arg(m_path));
 
     openFile(SQLITE_OPEN_READWRITE);
     // The first read tells a database from another kind of file, and a file another program locks.

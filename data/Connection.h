@@ -16,7 +16,8 @@ namespace lynvar {
  * One database file, and the program's only road to SQLite: every statement runs through a
  * Connection and a Statement (or a Transaction around several).
  *
- * open() uses an existing file only: a missing or foreign file is an error naming it. Opened shared
+ * open() uses an existing file only: a missing, empty or foreign file is an error naming it, and the
+ * file is left as it was. Opened shared
  * (WAL journal, busy timeout); outside a Transaction every statement is its own transaction, written
  * at once, so a process killed at any moment loses nothing already posted.
  */
@@ -30,7 +31,7 @@ public:
     void setDatabaseFile(const QString &path) { m_path = path; }
     const QString &databaseFile() const { return m_path; }
 
-    // Throws lynvar::Error naming the file when it is missing, locked or not a database.
+    // Throws lynvar::Error naming the file when it is missing, empty, locked or not a database.
     void open();
     // Makes a new database file at databaseFile() and opens it, in rollback-journal mode so that the
     // finished file stands alone (for files built to be shipped or copied). Throws when a file is there.

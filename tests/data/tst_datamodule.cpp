@@ -139,10 +139,16 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("data/lynvarbook.db")))); // never made empty
     }
 
+    void aFileThatIsNotADatabaseIsReportedAndKept_data()
+    {
+        QTest::addColumn<QByteArray>("notes");
+        QTest::newRow("text") << QByteArray("These are my notes, not a database.\n").repeated(100);
+        QTest::newRow("empty") << QByteArray();
+    }
     void aFileThatIsNotADatabaseIsReportedAndKept()
     {
+        QFETCH(QByteArray, notes);
         ProgramFolder folder;
-        const QByteArray notes = QByteArray("These are my notes, not a database.\n").repeated(100);
         folder.writeFile(QStringLiteral("data/lynvarzapys.db"), notes);
         Run run(folder);
         const QString message = run.create();
