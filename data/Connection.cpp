@@ -36,6 +36,9 @@ void Connection::openFile(int flags)
     }
     sqlite3_busy_timeout(db, BusyTimeoutMs);
     sqlite3_extended_result_codes(db, 1);
+    // A double-quoted name that matches no column must be an error, not a text of that name.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     m_db = db;
 }
 

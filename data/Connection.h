@@ -19,7 +19,8 @@ namespace lynvar {
  * open() uses an existing file only: a missing, empty or foreign file is an error naming it, and the
  * file is left as it was. Opened shared
  * (WAL journal, busy timeout); outside a Transaction every statement is its own transaction, written
- * at once, so a process killed at any moment loses nothing already posted.
+ * at once, so a process killed at any moment loses nothing already posted. Double-quoted texts are
+ * names only, never string literals, so a missing column is an error, not a column of its own name.
  */
 class Connection final : public QObject
 {

@@ -213,6 +213,8 @@ void DataSet::open()
     if (!m_connection.isConnected())
         throw Error(QStringLiteral("%1: the database %2 is not connected")
                         .arg(objectName(), m_connection.databaseFile()));
+    // A table or field missing from the file is named here, before any value is read.
+    schema::check(m_connection, m_table);
     readTable();
     // A reopened table keeps its index field names and filter; a sort given as sort text is not kept.
     m_sortText.clear();

@@ -221,5 +221,18 @@ void create(Connection &db, const QList<TableDef> &tables)
     }
 }
 
+void check(const Connection &db, const TableDef &table)
+{
+    const QStringList present = db.columns(table.name);
+    if (present.isEmpty())
+        throw Error(
+            QStringLiteral("The database '%1' has no table '%2'.").arg(db.databaseFile(), table.name));
+    for (const FieldDef &f : table.fields) {
+        if (!present.contains(f.name, Qt::CaseInsensitive))
+            throw Error(QStringLiteral("The table '%1' of the database '%2' has no field '%3'.")
+                            .arg(table.name, db.databaseFile(), f.name));
+    }
+}
+
 } // namespace schema
 } // namespace lynvar

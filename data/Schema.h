@@ -63,5 +63,9 @@ const TableDef *findTable(QStringView name);
 // Creates every table of `tables` in an open database (throws lynvar::Error on failure).
 void create(Connection &db, const QList<TableDef> &tables);
 
+// Throws lynvar::Error naming the file, the table and the first missing field when the file's table
+// lacks a field of `table`. Columns the program does not know are left alone.
+void check(const Connection &db, const TableDef &table);
+
 } // namespace schema
 } // namespace lynvar

@@ -15,6 +15,19 @@ using namespace lynvar::test;
 
 namespace {
 
+// Runs SQL on its own handle, as another tool would.
+void sql(const QString &file, const QString &statement)
+{
+    sqlite3 *db = nullptr;
+    QCOMPARE(sqlite3_open(file.toUtf8().constData(), &db), SQLITE_OK);
+    char *err = nullptr;
+    const int rc = sqlite3_exec(db, statement.toUtf8().constData(), nullptr, nullptr, &err);
+    const QString message = QString::fromUtf8(err ? err : "");
+    sqlite3_free(err);
+    sqlite3_close(db);
+    QVERIFY2(rc == SQLITE_OK, qPrintable(message));
+}
+
 const QString NotFoundMessage = QStringLiteral("Файл бази даних не знайдено! Буде створено новий!");
 
 struct Run
@@ -155,6 +168,31 @@ private Q_SLOTS:
         QVERIFY2(message.startsWith(QStringLiteral("Unrecognized database format")), qPrintable(message));
         QVERIFY(message.contains(QStringLiteral("lynvarzapys.db")));
         QCOMPARE(folder.readFile(QStringLiteral("data/lynvarzapys.db")), notes);
+    }
+
+    void aMissingTableOrFieldIsNamedWithTheFile_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("named");
+        QTest::newRow("field") << QStringLiteral("ALTER TABLE Schodennyk DROP COLUMN Misce")
+                               << QStringList{QStringLiteral("'Schodennyk'"), QStringLiteral("'Misce'")};
+        QTest::newRow("table") << QStringLiteral("DROP TABLE SposobyLovu")
+                               << QStringList{QStringLiteral("'SposobyLovu'")};
+    }
+    void aMissingTableOrFieldIsNamedWithTheFile()
+    {
+        QFETCH(QString, change);
+        QFETCH(QStringList, named);
+        ProgramFolder folder;
+        const QString records = folder.file(QStringLiteral("data/lynvarzapys.db"));
+        QVERIFY(QFile::copy(folder.file(QStringLiteral("newbd/lynvarzapys.db")), records));
+        sql(records, QStringLiteral("INSERT INTO Schodennyk(Misce) VALUES('Десна')"));
+        sql(records, change);
+        Run run(folder);
+        const QString message = run.create();
+        for (const QString &name : named)
+            QVERIFY2(message.contains(name), qPrintable(message));
+        QVERIFY2(message.contains(records), qPrintable(message));
     }
 
     void aDatabaseLockedByAnotherProgramIsReported()

@@ -568,6 +568,14 @@ private Q_SLOTS:
         QCOMPARE(ds.field(u"Name").asString(), QStringLiteral("a"));
     }
 
+    void aDoubleQuotedNameIsNeverReadAsText()
+    {
+        makeDatabase();
+        places({QStringLiteral("a")});
+        QVERIFY_THROWS_EXCEPTION(Error,
+                                 Statement(*m_conn, QStringLiteral("SELECT \"Nope\" FROM FishMap")).step());
+    }
+
     void operationsOnAClosedDataSetFail()
     {
         makeDatabase();
