@@ -13,6 +13,15 @@ constexpr int BusyTimeoutMs = 2000;
 
 } // namespace
 
+QString newerFileMessage(const QString &file, int fileVersion, int knownVersion)
+{
+    return QStringLiteral("'%1' was written by a newer version of LynvarBook (schema version %2; this "
+                          "version knows up to %3). The file is left as it is.")
+        .arg(file)
+        .arg(fileVersion)
+        .arg(knownVersion);
+}
+
 Connection::Connection(const QString &name, QObject *parent) : QObject(parent)
 {
     setObjectName(name);
@@ -68,6 +77,12 @@ void Connection::open()
             throw Error(QStringLiteral("Could not use '%1'; file already in use").arg(m_path));
         throw Error(
             QStringLiteral("Could not use '%1'; %2").arg(m_path, QString::fromUtf8(sqlite3_errstr(check))));
+    }
+    // A file of a newer program is refused before anything (even the journal mode) is written to it.
+    if (m_schemaVersion > 0 && userVersion() > m_schemaVersion) {
+        const QString why = newerFileMessage(m_path, userVersion(), m_schemaVersion);
+        close();
+        throw Error(why);
     }
     // Shared use with readers and writers; a read-only file or folder simply keeps its journal mode.
     sqlite3_exec(m_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);

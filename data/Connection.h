@@ -12,6 +12,9 @@ struct sqlite3_stmt;
 
 namespace lynvar {
 
+// The message for a file whose schema version is newer than the program knows.
+QString newerFileMessage(const QString &file, int fileVersion, int knownVersion);
+
 /*
  * One database file, and the program's only road to SQLite: every statement runs through a
  * Connection and a Statement (or a Transaction around several).
@@ -32,7 +35,13 @@ public:
     void setDatabaseFile(const QString &path) { m_path = path; }
     const QString &databaseFile() const { return m_path; }
 
-    // Throws lynvar::Error naming the file when it is missing, empty, locked or not a database.
+    // The newest schema version this program knows for the file (0: not checked). open() refuses a
+    // file with a higher user_version before anything is written to it.
+    void setSchemaVersion(int version) { m_schemaVersion = version; }
+    int schemaVersion() const { return m_schemaVersion; }
+
+    // Throws lynvar::Error naming the file when it is missing, empty, locked, not a database or
+    // written by a newer program.
     void open();
     // Makes a new database file at databaseFile() and opens it, in rollback-journal mode so that the
     // finished file stands alone (for files built to be shipped or copied). Throws when a file is there.
@@ -68,6 +77,7 @@ Q_SIGNALS:
 private:
     void openFile(int flags);
     QString m_path;
+    int m_schemaVersion = 0;
     sqlite3 *m_db = nullptr;
 };
 

@@ -67,5 +67,14 @@ void create(Connection &db, const QList<TableDef> &tables);
 // lacks a field of `table`. Columns the program does not know are left alone.
 void check(const Connection &db, const TableDef &table);
 
+// The records database's schema version (PRAGMA user_version). Version 1 is the schema the program
+// started with; every later change to the records tables adds a version and its migration.
+inline constexpr int RecordsVersion = 1;
+
+// Brings an open records database up to RecordsVersion: a file of an older version is first copied
+// into `copyFolder` (made when missing), then migrated in one transaction. Throws lynvar::Error, with
+// the file unchanged, when the copy or the migration fails or the file is newer than the program.
+void upgradeRecords(Connection &db, const QString &copyFolder);
+
 } // namespace schema
 } // namespace lynvar

@@ -227,6 +227,7 @@ void SeedBuilder::buildRecordsDatabase(const QString &outputFile)
         Connection db(QStringLiteral("records"));
         createFile(db, temporary);
         schema::create(db, schema::recordsTables());
+        db.setUserVersion(schema::RecordsVersion);
     }
     QFile::remove(outputFile);
     if (!QFile::rename(temporary, outputFile))
