@@ -360,9 +360,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expression");
         QTest::addColumn<int>("count");
         QTest::newRow("and") << QStringLiteral("Status = True AND Ocinka >= 4") << 1;
-        QTest::newRow("or") << QStringLiteral("Name = 'a' OR Name = 'c'") << 2;
+        QTest::newRow("or") << QStringLiteral("Name = 'a' OR Name = 'cd'") << 2;
         QTest::newRow("not and parentheses") << QStringLiteral("NOT (Name = 'a' OR Name = 'b')") << 1;
         QTest::newRow("like") << QStringLiteral("Name LIKE 'b*'") << 1;
+        QTest::newRow("like percent") << QStringLiteral("Name LIKE 'C%'") << 1;
+        QTest::newRow("like percent alone") << QStringLiteral("Name LIKE '%'") << 3;
+        QTest::newRow("like underscore") << QStringLiteral("Name LIKE '_'") << 2;
+        QTest::newRow("like question mark") << QStringLiteral("Name LIKE 'c?'") << 1;
+        QTest::newRow("like dot is a dot") << QStringLiteral("Name LIKE '.'") << 0;
         QTest::newRow("null") << QStringLiteral("Misto = NULL") << 3;
         QTest::newRow("number compare") << QStringLiteral("Ocinka < 3") << 1;
     }
@@ -371,10 +376,51 @@ private Q_SLOTS:
         QFETCH(QString, expression);
         QFETCH(int, count);
         makeDatabase({QStringLiteral("INSERT INTO FishMap(Name, Status, Ocinka) VALUES"
-                                     "('a', 1, 5), ('b', 0, 4), ('c', 1, 2)")});
+                                     "('a', 1, 5), ('b', 0, 4), ('cd', 1, 2)")});
         DataSet ds(QStringLiteral("FishMapTable"), *m_conn, table("FishMap"));
         ds.open();
         ds.setFiltered(true);
+        ds.setFilter(expression);
+        QCOMPARE(ds.recordCount(), count);
+    }
+
+    void hugeFiltersAreRefusedAndLongOnesEvaluateFlat_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<int>("count"); // -1: refused with a message
+        const QString ands = QStringLiteral(" AND ID = 1");
+        QTest::newRow("60,000 terms") << QStringLiteral("ID = 1") + ands.repeated(60000) << -1;
+        QTest::newRow("1,000,000 terms") << QStringLiteral("ID = 1") + ands.repeated(1000000) << -1;
+        QTest::newRow("nested 10,000 deep")
+            << QString(10000, u'(') + QStringLiteral("ID = 1") + QString(10000, u')') << -1;
+        QTest::newRow("NOT 10,000 times")
+            << QStringLiteral("NOT ").repeated(10000) + QStringLiteral("ID = 1") << -1;
+        QTest::newRow("4,000 terms") << QStringLiteral("ID = 1") + ands.repeated(4000) << 1;
+        QTest::newRow("4,000 alternatives")
+            << QStringLiteral("ID = 0") + QStringLiteral(" OR ID = 0").repeated(4000) +
+                   QStringLiteral(" OR ID = 2")
+            << 1;
+    }
+    void hugeFiltersAreRefusedAndLongOnesEvaluateFlat()
+    {
+        QFETCH(QString, expression);
+        QFETCH(int, count);
+        makeDatabase();
+        places({QStringLiteral("a"), QStringLiteral("b")});
+        DataSet ds(QStringLiteral("FishMapTable"), *m_conn, table("FishMap"));
+        ds.open();
+        ds.setFiltered(true);
+        if (count < 0) {
+            try {
+                ds.setFilter(expression);
+                QFAIL("the filter was taken");
+            } catch (const Error &e) {
+                QVERIFY2(e.message().size() < 400, "the message repeats the whole filter");
+                QVERIFY(e.message().contains(QStringLiteral("Filter expression")));
+            }
+            QCOMPARE(ds.recordCount(), 2);
+            return;
+        }
         ds.setFilter(expression);
         QCOMPARE(ds.recordCount(), count);
     }
