@@ -583,12 +583,22 @@ void DataSet::insert()
     scrolled();
 }
 
+bool DataSet::fieldChangedInBuffer(int field) const
+{
+    if (m_state == State::Insert)
+        return !m_buffer[field].isNull();
+    const QVariant &stored = m_records[currentRecordIndex()].values[field];
+    return m_buffer[field] != stored || m_buffer[field].isNull() != stored.isNull();
+}
+
 void DataSet::validate() const
 {
     for (int i = 0; i < m_table.fields.size(); ++i) {
         const FieldDef &f = m_table.fields[i];
         const QVariant &v = m_buffer[i];
-        if (v.isNull())
+        // Only what the user changed: a record that another program or an old version stored out of
+        // range stays editable in its other fields.
+        if (v.isNull() || !fieldChangedInBuffer(i))
             continue;
         if (f.type == FieldType::Text && f.width > 0 && v.toString().size() > f.width)
             throw Error(QStringLiteral("Field '%1' holds at most %2 characters; the value has %3")
@@ -641,7 +651,7 @@ void DataSet::writeRecord()
     for (int i = 0; i < m_table.fields.size(); ++i) {
         if (m_table.fields[i].type == FieldType::AutoNumber)
             continue;
-        if (m_buffer[i] != record.values[i] || m_buffer[i].isNull() != record.values[i].isNull()) {
+        if (fieldChangedInBuffer(i)) {
             assignments << quoted(m_table.fields[i].name) + QStringLiteral("=?");
             fields << i;
         }

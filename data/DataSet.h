@@ -183,6 +183,8 @@ private:
     void showFromFirstVisible();
     void masterMoved();
     void writeRecord();
+    bool fieldChangedInBuffer(int field) const;
+    // Checks the widths and ranges of the fields the edit changed.
     void validate() const;
     const QList<QVariant> &currentValues() const;
     int currentRecordIndex() const;

@@ -271,6 +271,29 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(Error, ds.field(u"Ocinka").setString(QStringLiteral("five")));
     }
 
+    void anOldOutOfRangeRecordStaysEditableButAChangedFieldIsChecked()
+    {
+        // Written by another program: a name too long and a rating out of its range.
+        makeDatabase({QStringLiteral("INSERT INTO FishMap(Name, Ocinka) VALUES('%1', 40000)")
+                          .arg(QString(300, u'ж'))});
+        DataSet ds(QStringLiteral("FishMapTable"), *m_conn, table("FishMap"));
+        ds.open();
+        ds.edit();
+        ds.field(u"Misto").setString(QStringLiteral("Київ"));
+        ds.post();
+        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Misto || Ocinka FROM FishMap")),
+                 QStringLiteral("Київ40000"));
+        ds.edit();
+        ds.field(u"Ocinka").setInteger(50000);
+        try {
+            ds.post();
+            QFAIL("an out-of-range value was stored");
+        } catch (const Error &e) {
+            QVERIFY2(e.message().contains(QStringLiteral("'Ocinka'")), qPrintable(e.message()));
+        }
+        QCOMPARE(ds.state(), DataSet::State::Edit);
+    }
+
     void nullFieldsReadAsEmptyZeroAndTheZeroDate()
     {
         makeDatabase();
