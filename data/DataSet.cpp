@@ -53,21 +53,33 @@ QVariant storedForm(FieldType type, const QVariant &value)
     return value;
 }
 
-// yyyy-MM-ddTHH:mm:ss as the number yyyyMMddHHmmss, which orders as the dates do.
+// yyyy-MM-ddTHH:mm:ss.zzz as yyyyMMdd days of 86,400,000 ms plus the milliseconds of the day: a
+// number that orders as the dates do and stays exact in a double.
 double dateSortNumber(const QString &iso)
 {
-    qint64 n = 0;
+    qint64 day = 0, time = 0, ms = 0;
     int digits = 0;
     for (QChar c : iso) {
         const char16_t u = c.unicode();
-        if (u >= u'0' && u <= u'9' && digits < 14) {
-            n = n * 10 + (u - u'0');
-            ++digits;
-        }
+        if (u < u'0' || u > u'9')
+            continue;
+        const int d = u - u'0';
+        if (digits < 8)
+            day = day * 10 + d;
+        else if (digits < 14)
+            time = time * 10 + d;
+        else if (digits < 17)
+            ms = ms * 10 + d;
+        else
+            break;
+        ++digits;
     }
-    for (; digits < 14; ++digits)
-        n *= 10;
-    return double(n);
+    for (int i = std::max(digits, 8); i < 14; ++i)
+        time *= 10;
+    for (int i = std::max(digits, 14); i < 17; ++i)
+        ms *= 10;
+    const qint64 hours = time / 10000, minutes = time / 100 % 100, seconds = time % 100;
+    return double(day * 86400000 + ((hours * 60 + minutes) * 60 + seconds) * 1000 + ms);
 }
 
 } // namespace

@@ -314,6 +314,36 @@ private Q_SLOTS:
         QCOMPARE(ds.field(u"Date1").asDateTime(), QDateTime(QDate(2024, 5, 1), QTime(5, 30)));
     }
 
+    void dateTimesKeepTheirMilliseconds_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("milliseconds") << QStringLiteral("2014-05-17T13:07:35.869") << QTime(13, 7, 35, 869)
+                                      << QStringLiteral("2014-05-17T13:07:35.869");
+        QTest::newRow("another tool's form")
+            << QStringLiteral("2014-05-17 13:07:35.5") << QTime(13, 7, 35, 500)
+            << QStringLiteral("2014-05-17T13:07:35.500");
+        QTest::newRow("whole seconds") << QStringLiteral("2014-05-17T13:07:35") << QTime(13, 7, 35)
+                                       << QStringLiteral("2014-05-17T13:07:35");
+    }
+    void dateTimesKeepTheirMilliseconds()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QTime, time);
+        QFETCH(QString, written);
+        makeDatabase({QStringLiteral("INSERT INTO Schodennyk(Date1) VALUES('%1')").arg(stored)});
+        DataSet ds(QStringLiteral("SchodennykTable"), *m_conn, table("Schodennyk"));
+        ds.open();
+        const QDateTime expected(QDate(2014, 5, 17), time);
+        QCOMPARE(ds.field(u"Date1").asDateTime(), expected);
+        ds.edit();
+        ds.field(u"Date2").setDateTime(expected);
+        ds.post();
+        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Date2 FROM Schodennyk")), written);
+        QCOMPARE(ds.field(u"Date2").asDateTime(), expected);
+    }
+
     void refreshKeepsTheCurrentRecordAndShowsABulkUpdate()
     {
         makeDatabase({QStringLiteral("INSERT INTO Snast(NameUkr) VALUES('Фідер')")});
@@ -514,6 +544,19 @@ private Q_SLOTS:
         ds.setSort(QStringLiteral("MasaUlovu ASC"));
         QCOMPARE(column(ds, "ID"),
                  (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));
+    }
+
+    void textOrderIgnoresTheApostrophe()
+    {
+        makeDatabase();
+        places({QStringLiteral("м'ята"), QStringLiteral("мама"), QStringLiteral("мʼясо"),
+                QStringLiteral("В’юн"), QStringLiteral("мед"), QStringLiteral("Вага")});
+        DataSet ds(QStringLiteral("FishMapTable"), *m_conn, table("FishMap"));
+        ds.open();
+        ds.setSort(QStringLiteral("Name ASC"));
+        QCOMPARE(column(ds, "Name"),
+                 (QStringList{QStringLiteral("Вага"), QStringLiteral("В’юн"), QStringLiteral("мама"),
+                              QStringLiteral("мед"), QStringLiteral("мʼясо"), QStringLiteral("м'ята")}));
     }
 
     void indexFieldNamesOrderAscendingAndReplaceTheSort()
