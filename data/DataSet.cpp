@@ -449,10 +449,24 @@ void DataSet::finishEditBeforeMove()
     }
 }
 
+void DataSet::finishDetailEdits()
+{
+    for (const QPointer<DataSet> &detail : m_details) {
+        if (detail && detail->isActive())
+            detail->finishEditsBeforeMove();
+    }
+}
+
+void DataSet::finishEditsBeforeMove()
+{
+    finishDetailEdits();
+    finishEditBeforeMove();
+}
+
 void DataSet::first()
 {
     checkActive();
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     m_bof = true;
     if (m_view.empty()) {
         m_current = -1;
@@ -468,7 +482,7 @@ void DataSet::first()
 void DataSet::next()
 {
     checkActive();
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     if (m_current + 1 >= int(m_view.size())) {
         m_eof = true;
         return;
@@ -482,7 +496,7 @@ void DataSet::next()
 void DataSet::prior()
 {
     checkActive();
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     if (m_current <= 0) {
         m_bof = true;
         return;
@@ -496,7 +510,7 @@ void DataSet::prior()
 void DataSet::last()
 {
     checkActive();
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     m_eof = true;
     if (m_view.empty())
         return;
@@ -513,7 +527,7 @@ void DataSet::moveTo(int row)
         return;
     // Leaving an unchanged insertion removes its row: follow the target record, not its position.
     const int target = m_view[row];
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     const auto it = std::find(m_view.begin(), m_view.end(), target);
     if (it == m_view.end())
         return;
@@ -571,7 +585,7 @@ void DataSet::edit()
 void DataSet::insert()
 {
     checkActive();
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     Record r;
     r.pending = true;
     for (int i = 0; i < m_table.fields.size(); ++i)
@@ -729,8 +743,8 @@ void DataSet::cancel()
     setState(State::Browse);
     Q_EMIT recordsReset();
     Q_EMIT currentChanged();
-    if (!m_view.empty())
-        scrolled();
+    // Also when nothing is left: the views must stop showing the record that is gone.
+    scrolled();
 }
 
 void DataSet::deleteRecord()
@@ -743,6 +757,7 @@ void DataSet::deleteRecord()
     if (m_view.empty())
         throw Error(
             QStringLiteral("%1: Cannot perform this operation on an empty dataset").arg(objectName()));
+    finishDetailEdits();
     if (m_state == State::Edit) {
         m_buffer.clear();
         m_modified = false;
@@ -767,8 +782,8 @@ void DataSet::deleteRecord()
     m_eof = m_bof = m_view.empty();
     Q_EMIT recordsReset();
     Q_EMIT currentChanged();
-    if (!m_view.empty())
-        scrolled();
+    // Also when nothing is left: the views must stop showing the record that is gone.
+    scrolled();
 }
 
 // ---- fields
@@ -826,7 +841,7 @@ QVariant DataSet::valueAt(int row, int field) const
 void DataSet::refresh()
 {
     checkActive();
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     const int idField = fieldIndex(u"ID");
     const QVariant currentId = idField >= 0 && currentRecordIndex() >= 0
                                    ? m_records[currentRecordIndex()].values[idField]
@@ -861,7 +876,7 @@ void DataSet::setFilter(const QString &expression)
 {
     FilterExpression parsed = FilterExpression::parse(expression, m_table);
     if (isActive() && m_filtered)
-        finishEditBeforeMove();
+        finishEditsBeforeMove();
     m_filterText = expression;
     m_filter = std::move(parsed);
     // While filtering is off the expression is only stored.
@@ -875,7 +890,7 @@ void DataSet::setFiltered(bool on)
     if (on == m_filtered)
         return;
     if (isActive())
-        finishEditBeforeMove();
+        finishEditsBeforeMove();
     m_filtered = on;
     if (!isActive())
         return;
@@ -913,8 +928,10 @@ void DataSet::setIndexFieldNames(const QString &names)
 
 void DataSet::setMasterLink(DataSet *master, const QString &masterField, const QString &detailField)
 {
-    if (m_master)
+    if (m_master) {
         disconnect(m_master, nullptr, this, nullptr);
+        std::erase(m_master->m_details, QPointer<DataSet>(this));
+    }
     m_master = master;
     m_masterField = master ? master->fieldIndex(masterField) : -1;
     m_detailField = master ? fieldIndex(detailField) : -1;
@@ -923,12 +940,13 @@ void DataSet::setMasterLink(DataSet *master, const QString &masterField, const Q
                         .arg(objectName(), masterField, detailField));
     if (!master)
         return;
+    master->m_details.emplace_back(this);
     setIndexFieldNames(detailField);
     connect(master, &DataSet::currentChanged, this, &DataSet::masterMoved);
     // A closed master leaves the detail empty; its hook does not run for that.
     connect(master, &DataSet::activeChanged, this, [this](bool active) {
         if (!active && isActive()) {
-            finishEditBeforeMove();
+            finishEditsBeforeMove();
             m_rangeKey = QVariant();
             rebuildView(false);
             m_current = -1;
@@ -951,7 +969,7 @@ void DataSet::masterMoved()
 {
     if (!isActive())
         return;
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     m_rangeKey = m_master && m_master->isActive() ? m_master->value(m_masterField) : QVariant();
     showFromFirstVisible();
 }
@@ -962,7 +980,7 @@ bool DataSet::locate(const QString &fieldName, const QVariant &value, LocateOpti
     const int f = fieldIndex(fieldName);
     if (f < 0)
         throw Error(QStringLiteral("%1: Field '%2' not found").arg(objectName(), fieldName));
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     const FieldDef &def = m_table.fields[f];
     const Qt::CaseSensitivity cs = options.caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
     const QString wanted = value.toString();

@@ -630,6 +630,55 @@ private Q_SLOTS:
                  QStringLiteral("2"));
     }
 
+    void aMasterStaysWhileItsDetailHoldsAnEditThatCannotBePosted_data()
+    {
+        QTest::addColumn<QString>("move");
+        for (const char *move : {"next", "moveTo", "locate", "insert", "delete", "filter"})
+            QTest::newRow(move) << QString::fromLatin1(move);
+    }
+    void aMasterStaysWhileItsDetailHoldsAnEditThatCannotBePosted()
+    {
+        QFETCH(QString, move);
+        makeDatabase({QStringLiteral("INSERT INTO Schodennyk(Misce) VALUES('one'), ('two')"),
+                      QStringLiteral(
+                          "INSERT INTO SposobyLovu(Name, IDSchodennyk) VALUES('float', 1), ('feeder', 2)")});
+        DataSet master(QStringLiteral("SchodennykTable"), *m_conn, table("Schodennyk"));
+        DataSet detail(QStringLiteral("SposobyLovuTable"), *m_conn, table("SposobyLovu"));
+        detail.setMasterLink(&master, QStringLiteral("ID"), QStringLiteral("IDSchodennyk"));
+        master.open();
+        detail.open();
+        master.setFilter(QStringLiteral("Misce = 'two'"));
+        const auto moveMaster = [&] {
+            if (move == u"next")
+                master.next();
+            else if (move == u"moveTo")
+                master.moveTo(1);
+            else if (move == u"locate")
+                QVERIFY(master.locate(QStringLiteral("Misce"), QStringLiteral("two")));
+            else if (move == u"insert")
+                master.insert();
+            else if (move == u"delete")
+                master.deleteRecord();
+            else
+                master.setFiltered(true);
+        };
+        detail.edit();
+        detail.field(u"Name").setString(QString(300, u'ж')); // wider than the field: the post is refused
+        QVERIFY_THROWS_EXCEPTION(Error, moveMaster());
+        QCOMPARE(master.field(u"Misce").asString(), QStringLiteral("one"));
+        QCOMPARE(master.recordCount(), 2);
+        QCOMPARE(detail.state(), DataSet::State::Edit);
+        QCOMPARE(detail.field(u"Name").asString(), QString(300, u'ж'));
+
+        // Once the edit can be posted, the move posts it and the detail follows.
+        detail.field(u"Name").setString(QStringLiteral("winter"));
+        moveMaster();
+        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Name FROM SposobyLovu WHERE ID=1")),
+                 QStringLiteral("winter"));
+        QVERIFY(master.field(u"Misce").asString() != QStringLiteral("one"));
+        QVERIFY(!column(detail, "Name").contains(QStringLiteral("winter")));
+    }
+
     void masterLinkWithUnmatchedKeyShowsAnEmptyDetail()
     {
         makeDatabase({QStringLiteral("INSERT INTO Snast(NameUkr, IDOsnastka) VALUES('a', 1), ('b', 7)"),
@@ -686,6 +735,31 @@ private Q_SLOTS:
         places({QStringLiteral("a")});
         QVERIFY_THROWS_EXCEPTION(Error,
                                  Statement(*m_conn, QStringLiteral("SELECT \"Nope\" FROM FishMap")).step());
+    }
+
+    void emptyingTheSetRunsTheScrollHook_data()
+    {
+        QTest::addColumn<bool>("deleting");
+        QTest::newRow("deleting the only record") << true;
+        QTest::newRow("cancelling an insert into an empty set") << false;
+    }
+    void emptyingTheSetRunsTheScrollHook()
+    {
+        QFETCH(bool, deleting);
+        makeDatabase();
+        if (deleting)
+            places({QStringLiteral("a")});
+        DataSet ds(QStringLiteral("FishMapTable"), *m_conn, table("FishMap"));
+        ds.open();
+        if (!deleting)
+            ds.insert();
+        QList<bool> emptyAtHook;
+        ds.afterScroll = [&](DataSet &d) { emptyAtHook << d.isEmpty(); };
+        if (deleting)
+            ds.deleteRecord();
+        else
+            ds.cancel();
+        QCOMPARE(emptyAtHook, QList<bool>{true});
     }
 
     void operationsOnAClosedDataSetFail()
