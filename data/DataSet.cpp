@@ -7,6 +7,8 @@
 
 #include <QHash>
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <limits>
 
 namespace lynvar {
@@ -17,7 +19,44 @@ QString quoted(const QString &name)
     return u'"' + name + u'"';
 }
 
-QVariant readColumn(const Statement &st, int column, FieldType type)
+// Diaries repeat their places, weather keys, fish and tackle many times over. A short text equal to
+// one of the last few read in its column shares that one's characters instead of being decoded and
+// allocated again: less time to open a table, and less memory to hold it.
+class RepeatedTexts
+{
+public:
+    QString text(QByteArrayView utf8)
+    {
+        if (utf8.size() > MaxBytes)
+            return QString::fromUtf8(utf8);
+        for (const Slot &s : m_slots) {
+            if (s.size == utf8.size() &&
+                (s.size == 0 || std::memcmp(s.bytes.data(), utf8.data(), size_t(s.size)) == 0))
+                return s.text;
+        }
+        Slot &s = m_slots[m_next];
+        m_next = (m_next + 1) % Slots;
+        s.size = utf8.size();
+        if (s.size > 0)
+            std::memcpy(s.bytes.data(), utf8.data(), size_t(s.size));
+        s.text = QString::fromUtf8(utf8);
+        return s.text;
+    }
+
+private:
+    static constexpr qsizetype MaxBytes = 64;
+    static constexpr int Slots = 8;
+    struct Slot
+    {
+        qsizetype size = -1;
+        std::array<char, MaxBytes> bytes;
+        QString text;
+    };
+    std::array<Slot, Slots> m_slots;
+    int m_next = 0;
+};
+
+QVariant readColumn(const Statement &st, int column, FieldType type, RepeatedTexts &texts)
 {
     if (st.isNull(column))
         return {};
@@ -38,7 +77,7 @@ QVariant readColumn(const Statement &st, int column, FieldType type)
     case FieldType::Text:
     case FieldType::Memo:
     case FieldType::RichText:
-        return st.text(column);
+        return texts.text(st.utf8(column));
     }
     return {};
 }
@@ -203,11 +242,12 @@ void DataSet::readTable()
     try {
         Statement st(m_connection, sql);
         const int n = int(m_table.fields.size());
+        std::vector<RepeatedTexts> texts(n);
         while (st.step()) {
             Record r;
             r.values.reserve(n);
             for (int i = 0; i < n; ++i)
-                r.values.append(readColumn(st, i, m_table.fields[i].type));
+                r.values.append(readColumn(st, i, m_table.fields[i].type, texts[i]));
             records.push_back(std::move(r));
         }
     } catch (const Error &e) {
