@@ -53,6 +53,7 @@ TDataModule2::TDataModule2(const QString &programFolder, IniFile &settings, User
       m_programFolder(programFolder), m_settings(settings), m_dialogs(dialogs)
 {
     setObjectName(name("DataModule2"));
+    ADOConnectionZapys.setSchemaVersion(schema::RecordsVersion);
     // Rigs and baits follow the current fishing method; the trip's methods follow the diary.
     OsnastkaTable.setMasterLink(&SnastTable, name("IDOsnastka"), name("IDSnast"));
     NazhyvkaTable.setMasterLink(&SnastTable, name("IDTyp"), name("IDSnast"));
@@ -111,6 +112,17 @@ void TDataModule2::openDataSets()
         ds->open();
 }
 
+void TDataModule2::openRecords(const QString &folder)
+{
+    ADOConnectionZapys.open();
+    try {
+        schema::upgradeRecords(ADOConnectionZapys, folder + QStringLiteral("/copy"));
+    } catch (...) {
+        ADOConnectionZapys.close();
+        throw;
+    }
+}
+
 void TDataModule2::DataModuleCreate()
 {
     ADOConnectionBook.close();
@@ -131,7 +143,7 @@ void TDataModule2::DataModuleCreate()
     }
 
     ADOConnectionZapys.setDatabaseFile(records);
-    ADOConnectionZapys.open();
+    openRecords(m_programFolder);
 
     m_settings.writeString(name("Install"), name("NewInstall"), name("false"));
 
@@ -143,7 +155,7 @@ void TDataModule2::OpenDataStore(const QString &folder)
     ADOConnectionBook.setDatabaseFile(referenceDatabasePath(folder));
     ADOConnectionZapys.setDatabaseFile(recordsDatabasePath(folder));
     ADOConnectionBook.open();
-    ADOConnectionZapys.open();
+    openRecords(folder);
     openDataSets();
 }
 

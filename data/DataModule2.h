@@ -63,6 +63,8 @@ public:
     Query ADOQueryZapus;
 
 private:
+    // Connects the records database and brings its schema up to date, keeping a copy in copy/ first.
+    void openRecords(const QString &folder);
     void openDataSets();
 
     QString m_programFolder;

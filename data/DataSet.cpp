@@ -7,8 +7,9 @@
 
 #include <QHash>
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <limits>
-#include <sqlite3.h>
 
 namespace lynvar {
 namespace {
@@ -18,7 +19,44 @@ QString quoted(const QString &name)
     return u'"' + name + u'"';
 }
 
-QVariant readColumn(const Statement &st, int column, FieldType type)
+// Diaries repeat their places, weather keys, fish and tackle many times over. A short text equal to
+// one of the last few read in its column shares that one's characters instead of being decoded and
+// allocated again: less time to open a table, and less memory to hold it.
+class RepeatedTexts
+{
+public:
+    QString text(QByteArrayView utf8)
+    {
+        if (utf8.size() > MaxBytes)
+            return QString::fromUtf8(utf8);
+        for (const Slot &s : m_slots) {
+            if (s.size == utf8.size() &&
+                (s.size == 0 || std::memcmp(s.bytes.data(), utf8.data(), size_t(s.size)) == 0))
+                return s.text;
+        }
+        Slot &s = m_slots[m_next];
+        m_next = (m_next + 1) % Slots;
+        s.size = utf8.size();
+        if (s.size > 0)
+            std::memcpy(s.bytes.data(), utf8.data(), size_t(s.size));
+        s.text = QString::fromUtf8(utf8);
+        return s.text;
+    }
+
+private:
+    static constexpr qsizetype MaxBytes = 64;
+    static constexpr int Slots = 8;
+    struct Slot
+    {
+        qsizetype size = -1;
+        std::array<char, MaxBytes> bytes;
+        QString text;
+    };
+    std::array<Slot, Slots> m_slots;
+    int m_next = 0;
+};
+
+QVariant readColumn(const Statement &st, int column, FieldType type, RepeatedTexts &texts)
 {
     if (st.isNull(column))
         return {};
@@ -39,7 +77,7 @@ QVariant readColumn(const Statement &st, int column, FieldType type)
     case FieldType::Text:
     case FieldType::Memo:
     case FieldType::RichText:
-        return st.text(column);
+        return texts.text(st.utf8(column));
     }
     return {};
 }
@@ -54,21 +92,33 @@ QVariant storedForm(FieldType type, const QVariant &value)
     return value;
 }
 
-// yyyy-MM-ddTHH:mm:ss as the number yyyyMMddHHmmss, which orders as the dates do.
+// yyyy-MM-ddTHH:mm:ss.zzz as yyyyMMdd days of 86,400,000 ms plus the milliseconds of the day: a
+// number that orders as the dates do and stays exact in a double.
 double dateSortNumber(const QString &iso)
 {
-    qint64 n = 0;
+    qint64 day = 0, time = 0, ms = 0;
     int digits = 0;
     for (QChar c : iso) {
         const char16_t u = c.unicode();
-        if (u >= u'0' && u <= u'9' && digits < 14) {
-            n = n * 10 + (u - u'0');
-            ++digits;
-        }
+        if (u < u'0' || u > u'9')
+            continue;
+        const int d = u - u'0';
+        if (digits < 8)
+            day = day * 10 + d;
+        else if (digits < 14)
+            time = time * 10 + d;
+        else if (digits < 17)
+            ms = ms * 10 + d;
+        else
+            break;
+        ++digits;
     }
-    for (; digits < 14; ++digits)
-        n *= 10;
-    return double(n);
+    for (int i = std::max(digits, 8); i < 14; ++i)
+        time *= 10;
+    for (int i = std::max(digits, 14); i < 17; ++i)
+        ms *= 10;
+    const qint64 hours = time / 10000, minutes = time / 100 % 100, seconds = time % 100;
+    return double(day * 86400000 + ((hours * 60 + minutes) * 60 + seconds) * 1000 + ms);
 }
 
 } // namespace
@@ -192,11 +242,12 @@ void DataSet::readTable()
     try {
         Statement st(m_connection, sql);
         const int n = int(m_table.fields.size());
+        std::vector<RepeatedTexts> texts(n);
         while (st.step()) {
             Record r;
             r.values.reserve(n);
             for (int i = 0; i < n; ++i)
-                r.values.append(readColumn(st, i, m_table.fields[i].type));
+                r.values.append(readColumn(st, i, m_table.fields[i].type, texts[i]));
             records.push_back(std::move(r));
         }
     } catch (const Error &e) {
@@ -214,6 +265,8 @@ void DataSet::open()
     if (!m_connection.isConnected())
         throw Error(QStringLiteral("%1: the database %2 is not connected")
                         .arg(objectName(), m_connection.databaseFile()));
+    // A table or field missing from the file is named here, before any value is read.
+    schema::check(m_connection, m_table);
     readTable();
     // A reopened table keeps its index field names and filter; a sort given as sort text is not kept.
     m_sortText.clear();
@@ -436,10 +489,24 @@ void DataSet::finishEditBeforeMove()
     }
 }
 
+void DataSet::finishDetailEdits()
+{
+    for (const QPointer<DataSet> &detail : m_details) {
+        if (detail && detail->isActive())
+            detail->finishEditsBeforeMove();
+    }
+}
+
+void DataSet::finishEditsBeforeMove()
+{
+    finishDetailEdits();
+    finishEditBeforeMove();
+}
+
 void DataSet::first()
 {
     checkActive();
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     m_bof = true;
     if (m_view.empty()) {
         m_current = -1;
@@ -455,7 +522,7 @@ void DataSet::first()
 void DataSet::next()
 {
     checkActive();
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     if (m_current + 1 >= int(m_view.size())) {
         m_eof = true;
         return;
@@ -469,7 +536,7 @@ void DataSet::next()
 void DataSet::prior()
 {
     checkActive();
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     if (m_current <= 0) {
         m_bof = true;
         return;
@@ -483,7 +550,7 @@ void DataSet::prior()
 void DataSet::last()
 {
     checkActive();
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     m_eof = true;
     if (m_view.empty())
         return;
@@ -500,7 +567,7 @@ void DataSet::moveTo(int row)
         return;
     // Leaving an unchanged insertion removes its row: follow the target record, not its position.
     const int target = m_view[row];
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     const auto it = std::find(m_view.begin(), m_view.end(), target);
     if (it == m_view.end())
         return;
@@ -558,7 +625,7 @@ void DataSet::edit()
 void DataSet::insert()
 {
     checkActive();
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     Record r;
     r.pending = true;
     for (int i = 0; i < m_table.fields.size(); ++i)
@@ -582,12 +649,22 @@ void DataSet::insert()
     scrolled();
 }
 
+bool DataSet::fieldChangedInBuffer(int field) const
+{
+    if (m_state == State::Insert)
+        return !m_buffer[field].isNull();
+    const QVariant &stored = m_records[currentRecordIndex()].values[field];
+    return m_buffer[field] != stored || m_buffer[field].isNull() != stored.isNull();
+}
+
 void DataSet::validate() const
 {
     for (int i = 0; i < m_table.fields.size(); ++i) {
         const FieldDef &f = m_table.fields[i];
         const QVariant &v = m_buffer[i];
-        if (v.isNull())
+        // Only what the user changed: a record that another program or an old version stored out of
+        // range stays editable in its other fields.
+        if (v.isNull() || !fieldChangedInBuffer(i))
             continue;
         if (f.type == FieldType::Text && f.width > 0 && v.toString().size() > f.width)
             throw Error(QStringLiteral("Field '%1' holds at most %2 characters; the value has %3")
@@ -631,7 +708,7 @@ void DataSet::writeRecord()
             st.bind(k + 1, storedForm(m_table.fields[fields[k]].type, m_buffer[fields[k]]));
         st.exec();
         if (idField >= 0)
-            m_buffer[idField] = qint64(sqlite3_last_insert_rowid(m_connection.handle()));
+            m_buffer[idField] = m_connection.lastInsertId();
         return;
     }
     // Only the fields that changed are written, so another program's edits to other fields survive.
@@ -640,7 +717,7 @@ void DataSet::writeRecord()
     for (int i = 0; i < m_table.fields.size(); ++i) {
         if (m_table.fields[i].type == FieldType::AutoNumber)
             continue;
-        if (m_buffer[i] != record.values[i] || m_buffer[i].isNull() != record.values[i].isNull()) {
+        if (fieldChangedInBuffer(i)) {
             assignments << quoted(m_table.fields[i].name) + QStringLiteral("=?");
             fields << i;
         }
@@ -654,7 +731,7 @@ void DataSet::writeRecord()
         st.bind(k + 1, storedForm(m_table.fields[fields[k]].type, m_buffer[fields[k]]));
     st.bind(int(fields.size()) + 1, record.values[idField]);
     st.exec();
-    if (sqlite3_changes(m_connection.handle()) == 0)
+    if (m_connection.changes() == 0)
         throw Error(QStringLiteral("Row cannot be located for updating. Some values may have been changed "
                                    "since it was last read (table %1, record %2)")
                         .arg(m_table.name, record.values[idField].toString()));
@@ -706,8 +783,8 @@ void DataSet::cancel()
     setState(State::Browse);
     Q_EMIT recordsReset();
     Q_EMIT currentChanged();
-    if (!m_view.empty())
-        scrolled();
+    // Also when nothing is left: the views must stop showing the record that is gone.
+    scrolled();
 }
 
 void DataSet::deleteRecord()
@@ -720,6 +797,7 @@ void DataSet::deleteRecord()
     if (m_view.empty())
         throw Error(
             QStringLiteral("%1: Cannot perform this operation on an empty dataset").arg(objectName()));
+    finishDetailEdits();
     if (m_state == State::Edit) {
         m_buffer.clear();
         m_modified = false;
@@ -744,8 +822,8 @@ void DataSet::deleteRecord()
     m_eof = m_bof = m_view.empty();
     Q_EMIT recordsReset();
     Q_EMIT currentChanged();
-    if (!m_view.empty())
-        scrolled();
+    // Also when nothing is left: the views must stop showing the record that is gone.
+    scrolled();
 }
 
 // ---- fields
@@ -803,7 +881,7 @@ QVariant DataSet::valueAt(int row, int field) const
 void DataSet::refresh()
 {
     checkActive();
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     const int idField = fieldIndex(u"ID");
     const QVariant currentId = idField >= 0 && currentRecordIndex() >= 0
                                    ? m_records[currentRecordIndex()].values[idField]
@@ -838,7 +916,7 @@ void DataSet::setFilter(const QString &expression)
 {
     FilterExpression parsed = FilterExpression::parse(expression, m_table);
     if (isActive() && m_filtered)
-        finishEditBeforeMove();
+        finishEditsBeforeMove();
     m_filterText = expression;
     m_filter = std::move(parsed);
     // While filtering is off the expression is only stored.
@@ -852,7 +930,7 @@ void DataSet::setFiltered(bool on)
     if (on == m_filtered)
         return;
     if (isActive())
-        finishEditBeforeMove();
+        finishEditsBeforeMove();
     m_filtered = on;
     if (!isActive())
         return;
@@ -890,8 +968,10 @@ void DataSet::setIndexFieldNames(const QString &names)
 
 void DataSet::setMasterLink(DataSet *master, const QString &masterField, const QString &detailField)
 {
-    if (m_master)
+    if (m_master) {
         disconnect(m_master, nullptr, this, nullptr);
+        std::erase(m_master->m_details, QPointer<DataSet>(this));
+    }
     m_master = master;
     m_masterField = master ? master->fieldIndex(masterField) : -1;
     m_detailField = master ? fieldIndex(detailField) : -1;
@@ -900,12 +980,13 @@ void DataSet::setMasterLink(DataSet *master, const QString &masterField, const Q
                         .arg(objectName(), masterField, detailField));
     if (!master)
         return;
+    master->m_details.emplace_back(this);
     setIndexFieldNames(detailField);
     connect(master, &DataSet::currentChanged, this, &DataSet::masterMoved);
     // A closed master leaves the detail empty; its hook does not run for that.
     connect(master, &DataSet::activeChanged, this, [this](bool active) {
         if (!active && isActive()) {
-            finishEditBeforeMove();
+            finishEditsBeforeMove();
             m_rangeKey = QVariant();
             rebuildView(false);
             m_current = -1;
@@ -928,7 +1009,7 @@ void DataSet::masterMoved()
 {
     if (!isActive())
         return;
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     m_rangeKey = m_master && m_master->isActive() ? m_master->value(m_masterField) : QVariant();
     showFromFirstVisible();
 }
@@ -939,7 +1020,7 @@ bool DataSet::locate(const QString &fieldName, const QVariant &value, LocateOpti
     const int f = fieldIndex(fieldName);
     if (f < 0)
         throw Error(QStringLiteral("%1: Field '%2' not found").arg(objectName(), fieldName));
-    finishEditBeforeMove();
+    finishEditsBeforeMove();
     const FieldDef &def = m_table.fields[f];
     const Qt::CaseSensitivity cs = options.caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
     const QString wanted = value.toString();

@@ -62,12 +62,14 @@ private:
  * States: Inactive -> open() -> Browse; edit() -> Edit, insert() -> Insert; post() writes the edit
  * buffer to the database at once (one statement, one transaction) and returns to Browse; cancel()
  * drops the buffer. Any move of the current record first posts a changed record or leaves an
- * unchanged one without writing (post on move). An inserted record lives at the end of m_records
+ * unchanged one without writing (post on move); a master first does so for its details, so a detail
+ * edit that cannot be posted keeps the master where it is. An inserted record lives at the end of m_records
  * and at the current position of m_view; cancelling it removes it again.
  *
  * Hooks run as the program's handlers expect: afterScroll after every move of the current record,
- * after opening a non-empty table, after an insert (once afterInsert returned), after a filter or
- * master-detail range change; never on a sort or index change, which keep the current record.
+ * after opening a non-empty table, after an insert (once afterInsert returned), after a delete or a
+ * cancelled insert (also when no record is left), after a filter or master-detail range change;
+ * never on a sort or index change, which keep the current record.
  */
 class DataSet final : public QObject
 {
@@ -178,11 +180,17 @@ private:
     std::vector<SortKey> parseSort(const QString &text) const;
     void applyOrder();
     void finishEditBeforeMove();
+    // Before the current record moves, the details' pending edits are posted first: a refused post
+    // stops the move while every detail still shows the records of the current master.
+    void finishDetailEdits();
+    void finishEditsBeforeMove();
     void scrolled();
     // After the visible records changed: the first of them becomes current and the scroll hook runs.
     void showFromFirstVisible();
     void masterMoved();
     void writeRecord();
+    bool fieldChangedInBuffer(int field) const;
+    // Checks the widths and ranges of the fields the edit changed.
     void validate() const;
     const QList<QVariant> &currentValues() const;
     int currentRecordIndex() const;
@@ -222,6 +230,7 @@ private:
     std::map<int, SortColumn> m_sortColumns;
 
     QPointer<DataSet> m_master;
+    std::vector<QPointer<DataSet>> m_details;
     int m_masterField = -1;
     int m_detailField = -1;
     QVariant m_rangeKey; // the master value the view was last built for

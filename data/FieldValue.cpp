@@ -10,6 +10,7 @@ namespace {
 using enum FieldType;
 
 const QString IsoFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+const QString IsoFormatWithMs = QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz");
 
 // Lower-case Cyrillic letters of both languages in the order the two alphabets share.
 constexpr char16_t CyrillicOrder[] = u"абвгґдеёєжзиіїйклмнопрстуфхцчшщъыьэюя";
@@ -29,17 +30,68 @@ const std::array<char16_t, 0x100> &cyrillicWeights()
     return weights;
 }
 
+// Milliseconds are written only when there are some, so whole-second dates keep their old form.
 QString dateText(const QDateTime &dt)
 {
-    return dt.isValid() ? dt.toString(IsoFormat) : QString();
+    if (!dt.isValid())
+        return {};
+    return dt.toString(dt.time().msec() != 0 ? IsoFormatWithMs : IsoFormat);
 }
 
-QDateTime parseDate(const QString &text)
+// Digits at `text[at]`..`text[at + count - 1]` as a number; -1 when one of them is not a digit.
+int digits(QStringView text, qsizetype at, int count)
 {
-    for (const QString &format :
-         {IsoFormat, QStringLiteral("yyyy-MM-dd HH:mm:ss"), QStringLiteral("yyyy-MM-dd"),
-          QStringLiteral("dd.MM.yyyy HH:mm:ss"), QStringLiteral("dd.MM.yyyy")}) {
-        QDateTime dt = QDateTime::fromString(text.trimmed(), format);
+    int n = 0;
+    for (qsizetype i = at; i < at + count; ++i) {
+        if (i >= text.size() || !text[i].isDigit() || text[i].unicode() > u'9')
+            return -1;
+        n = n * 10 + (text[i].unicode() - u'0');
+    }
+    return n;
+}
+
+// yyyy-MM-dd, optionally followed by T or a blank and HH:mm[:ss[.fraction]]; a fraction of any
+// length is read to the millisecond.
+QDateTime parseIsoDate(QStringView text)
+{
+    if (text.size() < 10 || text[4] != u'-' || text[7] != u'-')
+        return {};
+    const QDate date(digits(text, 0, 4), digits(text, 5, 2), digits(text, 8, 2));
+    if (text.size() == 10)
+        return date.isValid() ? QDateTime(date, QTime(0, 0)) : QDateTime();
+    if (text.size() < 16 || (text[10] != u'T' && text[10] != u' ') || text[13] != u':')
+        return {};
+    int second = 0, ms = 0;
+    qsizetype end = 16;
+    if (text.size() > 16) {
+        if (text.size() < 19 || text[16] != u':')
+            return {};
+        second = digits(text, 17, 2);
+        end = 19;
+        if (text.size() > 19 && (text[19] == u'.' || text[19] == u',')) {
+            end = 20;
+            int scale = 100;
+            for (; end < text.size() && text[end].isDigit() && text[end].unicode() <= u'9';
+                 ++end, scale /= 10)
+                ms += (text[end].unicode() - u'0') * scale;
+            if (end == 20)
+                return {};
+        }
+    }
+    const QTime time(digits(text, 11, 2), digits(text, 14, 2), second, ms);
+    if (end != text.size() || !date.isValid() || !time.isValid())
+        return {};
+    return QDateTime(date, time);
+}
+
+QDateTime parseDate(const QString &raw)
+{
+    const QString text = raw.trimmed();
+    if (QDateTime dt = parseIsoDate(text); dt.isValid())
+        return dt;
+    for (const QString &format : {QStringLiteral("dd.MM.yyyy HH:mm:ss.zzz"),
+                                  QStringLiteral("dd.MM.yyyy HH:mm:ss"), QStringLiteral("dd.MM.yyyy")}) {
+        QDateTime dt = QDateTime::fromString(text, format);
         if (dt.isValid())
             return dt;
     }
@@ -203,8 +255,13 @@ QString textSortKey(const QString &text)
     QChar *out = key.data();
     for (QChar c : text) {
         const char16_t u = c.toLower().unicode();
+        // The apostrophe is part of a Ukrainian word's spelling, not a letter of its order:
+        // м'ята sorts as мята, after мама.
+        if (u == u'\'' || u == u'\u2019' || u == u'\u02BC')
+            continue;
         *out++ = QChar(u >= CyrillicBase && u < CyrillicBase + 0x100 ? weights[u - CyrillicBase] : u);
     }
+    key.truncate(out - key.constData());
     return key;
 }
 

@@ -8,7 +8,8 @@
 
 // How a field's value is kept in memory, converted and compared. In memory every field holds one
 // representation per type: integers as qint64, yes/no as bool, floats as double, decimals and
-// dates as canonical text (ISO-8601 dates sort correctly as text), texts as QString, bytes as
+// dates as canonical text (ISO-8601, with milliseconds when there are some; such dates sort
+// correctly as text), texts as QString, bytes as
 // QByteArray; null is an invalid QVariant.
 namespace lynvar::fieldvalue {
 
@@ -21,7 +22,7 @@ QVariant normalise(FieldType type, const QVariant &value);
 QVariant fromText(FieldType type, const QString &text);
 
 // A key whose plain code-unit order is the order of texts: without regard to case, Ukrainian and
-// Russian letters in alphabet order (г ґ, е ё є, и і ї й, щ ъ ы ь э ю я).
+// Russian letters in alphabet order (г ґ, е ё є, и і ї й, щ ъ ы ь э ю я), apostrophes ignored.
 QString textSortKey(const QString &text);
 
 // Orders two non-null values of one field; text by its sort key.

@@ -4,9 +4,43 @@
 #include "common/Error.h"
 #include "data/FieldValue.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace lynvar {
+namespace {
+
+// A filter is typed or built by the program; anything longer or deeper is refused before it is
+// parsed, so neither parsing, evaluating nor freeing the tree can run out of stack.
+constexpr int MaxLength = 65536;
+constexpr int MaxDepth = 64;
+
+// `pattern` already case-folded; '%' and '*' stand for any run of characters, '_' and '?' for one.
+// Greedy with one back-track point: linear for ordinary patterns, never exponential.
+bool wildcardMatch(QStringView text, QStringView pattern)
+{
+    qsizetype t = 0, p = 0, starP = -1, starT = 0;
+    const auto many = [](QChar c) { return c == u'%' || c == u'*'; };
+    const auto one = [](QChar c) { return c == u'_' || c == u'?'; };
+    while (t < text.size()) {
+        if (p < pattern.size() && many(pattern[p])) {
+            starP = ++p;
+            starT = t;
+        } else if (p < pattern.size() && (one(pattern[p]) || pattern[p] == text[t])) {
+            ++p;
+            ++t;
+        } else if (starP >= 0) {
+            p = starP;
+            t = ++starT;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && many(pattern[p]))
+        ++p;
+    return p == pattern.size();
+}
+
+} // namespace
 
 struct FilterExpression::Node
 {
@@ -17,51 +51,71 @@ struct FilterExpression::Node
         Not,
         Compare
     } kind = Kind::Compare;
-    std::unique_ptr<Node> left, right;
+    enum class Op
+    {
+        Equal,
+        NotEqual,
+        Less,
+        Greater,
+        LessOrEqual,
+        GreaterOrEqual,
+        Like
+    };
+    // And, Or: two or more, evaluated in a loop however long the chain; Not: one.
+    std::vector<std::unique_ptr<Node>> children;
     // Compare
     int field = -1;
     FieldType type = FieldType::Text;
     bool isText = false;
-    QString op;
-    QVariant literal;
-    QRegularExpression like;
+    Op op = Op::Equal;
+    QVariant literal; // for Like: the case-folded pattern
 
     bool eval(const QList<QVariant> &record) const
     {
         switch (kind) {
         case Kind::And:
-            return left->eval(record) && right->eval(record);
+            return std::all_of(children.begin(), children.end(),
+                               [&](const auto &c) { return c->eval(record); });
         case Kind::Or:
-            return left->eval(record) || right->eval(record);
+            return std::any_of(children.begin(), children.end(),
+                               [&](const auto &c) { return c->eval(record); });
         case Kind::Not:
-            return !left->eval(record);
+            return !children.front()->eval(record);
         case Kind::Compare:
             break;
         }
         const QVariant &value = record[field];
         if (literal.isNull() || value.isNull()) {
             // Only IS-like tests make sense against null: "= NULL" and "<> NULL".
-            if (op == u"=")
+            if (op == Op::Equal)
                 return literal.isNull() && value.isNull();
-            if (op == u"<>")
+            if (op == Op::NotEqual)
                 return literal.isNull() != value.isNull();
             return false;
         }
-        if (op == u"LIKE")
-            return like.match(value.toString()).hasMatch();
-        if (isText && (op == u"=" || op == u"<>")) // the common case, without building sort keys
-            return (value.toString().compare(literal.toString(), Qt::CaseInsensitive) == 0) == (op == u"=");
+        if (op == Op::Like) {
+            const QString text = isText ? value.toString() : fieldvalue::toText(type, value);
+            return wildcardMatch(text.toCaseFolded(), literal.toString());
+        }
+        if (isText && (op == Op::Equal || op == Op::NotEqual)) // the common case, without sort keys
+            return (value.toString().compare(literal.toString(), Qt::CaseInsensitive) == 0) ==
+                   (op == Op::Equal);
         const int c = fieldvalue::compare(type, value, literal);
-        if (op == u"=")
+        switch (op) {
+        case Op::Equal:
             return c == 0;
-        if (op == u"<>")
+        case Op::NotEqual:
             return c != 0;
-        if (op == u"<")
+        case Op::Less:
             return c < 0;
-        if (op == u">")
+        case Op::Greater:
             return c > 0;
-        if (op == u"<=")
+        case Op::LessOrEqual:
             return c <= 0;
+        case Op::GreaterOrEqual:
+        case Op::Like:
+            break;
+        }
         return c >= 0;
     }
 };
@@ -75,6 +129,8 @@ public:
 
     std::unique_ptr<FilterExpression::Node> parse()
     {
+        if (m_text.size() > MaxLength)
+            fail(QStringLiteral("it is longer than %1 characters").arg(MaxLength));
         auto node = parseOr();
         skipSpace();
         if (m_pos < m_text.size())
@@ -87,7 +143,9 @@ private:
 
     [[noreturn]] void fail(const QString &why) const
     {
-        throw Error(QStringLiteral("Filter expression \"%1\" is not valid: %2").arg(m_text, why));
+        // A long filter is named by its beginning only.
+        const QString shown = m_text.size() > 80 ? m_text.left(80) + QStringLiteral("…") : m_text;
+        throw Error(QStringLiteral("Filter expression \"%1\" is not valid: %2").arg(shown, why));
     }
 
     void skipSpace()
@@ -109,51 +167,53 @@ private:
         return true;
     }
 
-    std::unique_ptr<Node> combine(Node::Kind kind, std::unique_ptr<Node> l, std::unique_ptr<Node> r)
+    // A chain of one operator becomes one node with every operand as its child.
+    std::unique_ptr<Node> chain(Node::Kind kind, QStringView word, std::unique_ptr<Node> (Parser::*operand)())
     {
-        auto n = std::make_unique<Node>();
-        n->kind = kind;
-        n->left = std::move(l);
-        n->right = std::move(r);
-        return n;
-    }
-
-    std::unique_ptr<Node> parseOr()
-    {
-        auto node = parseAnd();
-        while (keyword(u"OR"))
-            node = combine(Node::Kind::Or, std::move(node), parseAnd());
+        auto first = (this->*operand)();
+        if (!keyword(word))
+            return first;
+        auto node = std::make_unique<Node>();
+        node->kind = kind;
+        node->children.push_back(std::move(first));
+        do
+            node->children.push_back((this->*operand)());
+        while (keyword(word));
         return node;
     }
 
-    std::unique_ptr<Node> parseAnd()
-    {
-        auto node = parseFactor();
-        while (keyword(u"AND"))
-            node = combine(Node::Kind::And, std::move(node), parseFactor());
-        return node;
-    }
+    std::unique_ptr<Node> parseOr() { return chain(Node::Kind::Or, u"OR", &Parser::parseAnd); }
+    std::unique_ptr<Node> parseAnd() { return chain(Node::Kind::And, u"AND", &Parser::parseFactor); }
 
     std::unique_ptr<Node> parseFactor()
     {
-        if (++m_depth > 200)
-            fail(QStringLiteral("nested too deeply"));
         std::unique_ptr<Node> node;
         skipSpace();
         if (keyword(u"NOT")) {
-            node = combine(Node::Kind::Not, parseFactor(), nullptr);
+            enter();
+            node = std::make_unique<Node>();
+            node->kind = Node::Kind::Not;
+            node->children.push_back(parseFactor());
+            --m_depth;
         } else if (m_pos < m_text.size() && m_text[m_pos] == u'(') {
+            enter();
             ++m_pos;
             node = parseOr();
             skipSpace();
             if (m_pos >= m_text.size() || m_text[m_pos] != u')')
                 fail(QStringLiteral("missing ')'"));
             ++m_pos;
+            --m_depth;
         } else {
             node = parseComparison();
         }
-        --m_depth;
         return node;
+    }
+
+    void enter()
+    {
+        if (++m_depth > MaxDepth)
+            fail(QStringLiteral("it is nested more than %1 levels deep").arg(MaxDepth));
     }
 
     QString identifier()
@@ -175,17 +235,21 @@ private:
         return m_text.mid(start, m_pos - start);
     }
 
-    QString comparisonOperator()
+    Node::Op comparisonOperator()
     {
         skipSpace();
-        for (QStringView op : {u"<=", u">=", u"<>", u"=", u"<", u">"}) {
-            if (QStringView(m_text).mid(m_pos).startsWith(op)) {
-                m_pos += int(op.size());
-                return op.toString();
+        static const std::pair<QStringView, Node::Op> ops[] = {
+            {u"<=", Node::Op::LessOrEqual}, {u">=", Node::Op::GreaterOrEqual},
+            {u"<>", Node::Op::NotEqual},    {u"=", Node::Op::Equal},
+            {u"<", Node::Op::Less},         {u">", Node::Op::Greater}};
+        for (const auto &[text, op] : ops) {
+            if (QStringView(m_text).mid(m_pos).startsWith(text)) {
+                m_pos += int(text.size());
+                return op;
             }
         }
         if (keyword(u"LIKE"))
-            return QStringLiteral("LIKE");
+            return Node::Op::Like;
         fail(QStringLiteral("a comparison operator is expected"));
     }
 
@@ -239,16 +303,14 @@ private:
         node->isText = m_table.fields[node->field].isText();
         node->op = comparisonOperator();
         const QVariant value = literal();
+        if (node->op == Node::Op::Like) {
+            // A pattern matches the field's text, whatever its type.
+            node->literal = value.isNull() ? QVariant() : QVariant(value.toString().toCaseFolded());
+            return node;
+        }
         node->literal = value.isNull() ? QVariant() : fieldvalue::fromText(node->type, value.toString());
         if (!value.isNull() && node->literal.isNull())
             fail(QStringLiteral("'%1' is not a value of field '%2'").arg(value.toString(), name));
-        if (node->op == u"LIKE") {
-            QString pattern = QRegularExpression::escape(value.toString());
-            pattern.replace(QStringLiteral("\\*"), QStringLiteral(".*")).replace(u'%', QStringLiteral(".*"));
-            node->like = QRegularExpression(QStringLiteral("\\A") + pattern + QStringLiteral("\\z"),
-                                            QRegularExpression::CaseInsensitiveOption |
-                                                QRegularExpression::DotMatchesEverythingOption);
-        }
         return node;
     }
 

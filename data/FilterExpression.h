@@ -13,8 +13,10 @@ namespace lynvar {
 // A data set's filter, parsed once and evaluated on each record; never pasted into SQL.
 // Grammar: comparisons `Field op literal` joined by AND / OR, NOT and parentheses;
 // op is one of = <> < > <= >= LIKE; a literal is 'text' (a doubled '' stands for one apostrophe,
-// as in "NameUA = 'В''юн'"), a number, TRUE, FALSE or NULL. LIKE takes * or % as wildcards.
-// Text compares without regard to case, as the database engine's filters do.
+// as in "NameUA = 'В''юн'"), a number, TRUE, FALSE or NULL. In a LIKE pattern % and * stand for any
+// run of characters, _ and ? for one. Text compares without regard to case, as the database
+// engine's filters do. An expression of more than 65,536 characters or nested more than 64 levels
+// (parentheses and NOT) is refused.
 class FilterExpression
 {
 public:

@@ -2,8 +2,12 @@
 #include "data/Schema.h"
 
 #include "common/Error.h"
+#include "data/Connection.h"
 
-#include <sqlite3.h>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace lynvar {
 namespace {
@@ -211,16 +215,95 @@ const TableDef *findTable(QStringView name)
     return nullptr;
 }
 
-void create(sqlite3 *db, const QList<TableDef> &tables)
+void create(Connection &db, const QList<TableDef> &tables)
 {
     for (const TableDef &t : tables) {
-        const QByteArray sql = t.createStatement().toUtf8();
-        char *message = nullptr;
-        if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, &message) != SQLITE_OK) {
-            const QString text = QString::fromUtf8(message);
-            sqlite3_free(message);
-            throw Error(QStringLiteral("Cannot create table %1: %2").arg(t.name, text));
+        try {
+            db.execute(t.createStatement());
+        } catch (const Error &e) {
+            throw Error(QStringLiteral("Cannot create table %1: %2").arg(t.name, e.message()));
         }
+    }
+}
+
+void check(const Connection &db, const TableDef &table)
+{
+    const QStringList present = db.columns(table.name);
+    if (present.isEmpty())
+        throw Error(
+            QStringLiteral("The database '%1' has no table '%2'.").arg(db.databaseFile(), table.name));
+    for (const FieldDef &f : table.fields) {
+        if (!present.contains(f.name, Qt::CaseInsensitive))
+            throw Error(QStringLiteral("The table '%1' of the database '%2' has no field '%3'.")
+                            .arg(table.name, db.databaseFile(), f.name));
+    }
+}
+
+namespace {
+
+// The statements that take a records database from the version before `to` up to `to`.
+struct Migration
+{
+    int to;
+    QStringList statements;
+};
+
+const QList<Migration> &recordsMigrations()
+{
+    // A file without a version holds the first schema already; it only gets its number.
+    static const QList<Migration> migrations = {{1, {}}};
+    return migrations;
+}
+
+// A consistent copy of the open database (WAL content included) under a name no file has yet.
+void keepCopy(const Connection &db, int version, const QString &copyFolder)
+{
+    if (!QDir().mkpath(copyFolder))
+        throw Error(QStringLiteral("Cannot make the folder '%1' for a copy of '%2'; the database was not "
+                                   "brought up to date.")
+                        .arg(copyFolder, db.databaseFile()));
+    const QString stem = QStringLiteral("%1/%2_v%3_%4")
+                             .arg(copyFolder, QFileInfo(db.databaseFile()).completeBaseName())
+                             .arg(version)
+                             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd_HHmmss")));
+    QString target = stem + QStringLiteral(".db");
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = QStringLiteral("%1_%2.db").arg(stem).arg(n);
+    try {
+        Statement st(db, QStringLiteral("VACUUM INTO ?"));
+        st.bind(1, target);
+        st.exec();
+    } catch (const Error &e) {
+        QFile::remove(target);
+        throw Error(QStringLiteral("Cannot keep a copy of '%1' in '%2' (%3); the database was not brought up "
+                                   "to date.")
+                        .arg(db.databaseFile(), copyFolder, e.message()));
+    }
+}
+
+} // namespace
+
+void upgradeRecords(Connection &db, const QString &copyFolder)
+{
+    const int version = db.userVersion();
+    if (version == RecordsVersion)
+        return;
+    if (version > RecordsVersion)
+        throw Error(newerFileMessage(db.databaseFile(), version, RecordsVersion));
+    keepCopy(db, version, copyFolder);
+    try {
+        Transaction transaction(db);
+        for (const Migration &m : recordsMigrations()) {
+            if (m.to <= version)
+                continue;
+            for (const QString &statement : m.statements)
+                db.execute(statement);
+            db.setUserVersion(m.to);
+        }
+        transaction.commit();
+    } catch (const Error &e) {
+        throw Error(QStringLiteral("Cannot bring '%1' up to date: %2. The file is left as it was.")
+                        .arg(db.databaseFile(), e.message()));
     }
 }
 

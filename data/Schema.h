@@ -4,9 +4,9 @@
 #include <QList>
 #include <QString>
 
-struct sqlite3;
-
 namespace lynvar {
+
+class Connection;
 
 enum class FieldType
 {
@@ -61,7 +61,20 @@ const QList<TableDef> &recordsTables();
 const TableDef *findTable(QStringView name);
 
 // Creates every table of `tables` in an open database (throws lynvar::Error on failure).
-void create(sqlite3 *db, const QList<TableDef> &tables);
+void create(Connection &db, const QList<TableDef> &tables);
+
+// Throws lynvar::Error naming the file, the table and the first missing field when the file's table
+// lacks a field of `table`. Columns the program does not know are left alone.
+void check(const Connection &db, const TableDef &table);
+
+// The records database's schema version (PRAGMA user_version). Version 1 is the schema the program
+// started with; every later change to the records tables adds a version and its migration.
+inline constexpr int RecordsVersion = 1;
+
+// Brings an open records database up to RecordsVersion: a file of an older version is first copied
+// into `copyFolder` (made when missing), then migrated in one transaction. Throws lynvar::Error, with
+// the file unchanged, when the copy or the migration fails or the file is newer than the program.
+void upgradeRecords(Connection &db, const QString &copyFolder);
 
 } // namespace schema
 } // namespace lynvar

@@ -6,6 +6,7 @@
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/ProgramFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QtTest>
 #include <sqlite3.h>
@@ -14,6 +15,33 @@ using namespace lynvar;
 using namespace lynvar::test;
 
 namespace {
+
+// Runs SQL on its own handle, as another tool would.
+void sql(const QString &file, const QString &statement)
+{
+    sqlite3 *db = nullptr;
+    QCOMPARE(sqlite3_open(file.toUtf8().constData(), &db), SQLITE_OK);
+    char *err = nullptr;
+    const int rc = sqlite3_exec(db, statement.toUtf8().constData(), nullptr, nullptr, &err);
+    const QString message = QString::fromUtf8(err ? err : "");
+    sqlite3_free(err);
+    sqlite3_close(db);
+    QVERIFY2(rc == SQLITE_OK, qPrintable(message));
+}
+
+QString scalar(const QString &file, const QString &query)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt *st = nullptr;
+    sqlite3_prepare_v2(db, query.toUtf8().constData(), -1, &st, nullptr);
+    QString result;
+    if (sqlite3_step(st) == SQLITE_ROW)
+        result = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return result;
+}
 
 const QString NotFoundMessage = QStringLiteral("Файл бази даних не знайдено! Буде створено новий!");
 
@@ -139,16 +167,90 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("data/lynvarbook.db")))); // never made empty
     }
 
+    void aFileThatIsNotADatabaseIsReportedAndKept_data()
+    {
+        QTest::addColumn<QByteArray>("notes");
+        QTest::newRow("text") << QByteArray("These are my notes, not a database.\n").repeated(100);
+        QTest::newRow("empty") << QByteArray();
+    }
     void aFileThatIsNotADatabaseIsReportedAndKept()
     {
+        QFETCH(QByteArray, notes);
         ProgramFolder folder;
-        const QByteArray notes = QByteArray("These are my notes, not a database.\n").repeated(100);
         folder.writeFile(QStringLiteral("data/lynvarzapys.db"), notes);
         Run run(folder);
         const QString message = run.create();
         QVERIFY2(message.startsWith(QStringLiteral("Unrecognized database format")), qPrintable(message));
         QVERIFY(message.contains(QStringLiteral("lynvarzapys.db")));
         QCOMPARE(folder.readFile(QStringLiteral("data/lynvarzapys.db")), notes);
+    }
+
+    void aMissingTableOrFieldIsNamedWithTheFile_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("named");
+        QTest::newRow("field") << QStringLiteral("ALTER TABLE Schodennyk DROP COLUMN Misce")
+                               << QStringList{QStringLiteral("'Schodennyk'"), QStringLiteral("'Misce'")};
+        QTest::newRow("table") << QStringLiteral("DROP TABLE SposobyLovu")
+                               << QStringList{QStringLiteral("'SposobyLovu'")};
+    }
+    void aMissingTableOrFieldIsNamedWithTheFile()
+    {
+        QFETCH(QString, change);
+        QFETCH(QStringList, named);
+        ProgramFolder folder;
+        const QString records = folder.file(QStringLiteral("data/lynvarzapys.db"));
+        QVERIFY(QFile::copy(folder.file(QStringLiteral("newbd/lynvarzapys.db")), records));
+        sql(records, QStringLiteral("INSERT INTO Schodennyk(Misce) VALUES('Десна')"));
+        sql(records, change);
+        Run run(folder);
+        const QString message = run.create();
+        for (const QString &name : named)
+            QVERIFY2(message.contains(name), qPrintable(message));
+        QVERIFY2(message.contains(records), qPrintable(message));
+    }
+
+    void recordsSchemaVersionIsCheckedOnOpen_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("current") << 1 << true;
+        QTest::newRow("older, without a version") << 0 << true;
+        QTest::newRow("newer") << 2 << false;
+    }
+    void recordsSchemaVersionIsCheckedOnOpen()
+    {
+        QFETCH(int, version);
+        QFETCH(bool, opens);
+        ProgramFolder folder;
+        const QString records = folder.file(QStringLiteral("data/lynvarzapys.db"));
+        QVERIFY(QFile::copy(folder.file(QStringLiteral("newbd/lynvarzapys.db")), records));
+        QFile::setPermissions(records, QFile::permissions(records) | QFile::WriteOwner);
+        sql(records, QStringLiteral("INSERT INTO Schodennyk(Misce) VALUES('Десна'); PRAGMA user_version = %1")
+                         .arg(version));
+        const QByteArray before = folder.readFile(QStringLiteral("data/lynvarzapys.db"));
+        Run run(folder);
+        const QString message = run.create();
+        const QStringList copies =
+            QDir(folder.file(QStringLiteral("copy"))).entryList({QStringLiteral("*.db")}, QDir::Files);
+        if (!opens) {
+            QVERIFY2(message.contains(QStringLiteral("newer")) && message.contains(records),
+                     qPrintable(message));
+            QVERIFY(!run.dm.SchodennykTable.isActive());
+            QCOMPARE(folder.readFile(QStringLiteral("data/lynvarzapys.db")), before);
+            QVERIFY(copies.isEmpty());
+            return;
+        }
+        QCOMPARE(message, QString());
+        QCOMPARE(run.dm.SchodennykTable.field(u"Misce").asString(), QStringLiteral("Десна"));
+        QCOMPARE(scalar(records, QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
+        // An older file is kept, as it was, before it is brought up to date.
+        QCOMPARE(copies.size(), version < 1 ? 1 : 0);
+        for (const QString &copy : copies) {
+            const QString path = folder.file(QStringLiteral("copy/") + copy);
+            QCOMPARE(scalar(path, QStringLiteral("PRAGMA user_version")), QString::number(version));
+            QCOMPARE(scalar(path, QStringLiteral("SELECT Misce FROM Schodennyk")), QStringLiteral("Десна"));
+        }
     }
 
     void aDatabaseLockedByAnotherProgramIsReported()

@@ -271,6 +271,29 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(Error, ds.field(u"Ocinka").setString(QStringLiteral("five")));
     }
 
+    void anOldOutOfRangeRecordStaysEditableButAChangedFieldIsChecked()
+    {
+        // Written by another program: a name too long and a rating out of its range.
+        makeDatabase({QStringLiteral("INSERT INTO FishMap(Name, Ocinka) VALUES('%1', 40000)")
+                          .arg(QString(300, u'ж'))});
+        DataSet ds(QStringLiteral("FishMapTable"), *m_conn, table("FishMap"));
+        ds.open();
+        ds.edit();
+        ds.field(u"Misto").setString(QStringLiteral("Київ"));
+        ds.post();
+        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Misto || Ocinka FROM FishMap")),
+                 QStringLiteral("Київ40000"));
+        ds.edit();
+        ds.field(u"Ocinka").setInteger(50000);
+        try {
+            ds.post();
+            QFAIL("an out-of-range value was stored");
+        } catch (const Error &e) {
+            QVERIFY2(e.message().contains(QStringLiteral("'Ocinka'")), qPrintable(e.message()));
+        }
+        QCOMPARE(ds.state(), DataSet::State::Edit);
+    }
+
     void nullFieldsReadAsEmptyZeroAndTheZeroDate()
     {
         makeDatabase();
@@ -289,6 +312,36 @@ private Q_SLOTS:
         QCOMPARE(scalar(m_file, QStringLiteral("SELECT Date1 FROM Schodennyk")),
                  QStringLiteral("2024-05-01T05:30:00"));
         QCOMPARE(ds.field(u"Date1").asDateTime(), QDateTime(QDate(2024, 5, 1), QTime(5, 30)));
+    }
+
+    void dateTimesKeepTheirMilliseconds_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("milliseconds") << QStringLiteral("2014-05-17T13:07:35.869") << QTime(13, 7, 35, 869)
+                                      << QStringLiteral("2014-05-17T13:07:35.869");
+        QTest::newRow("another tool's form")
+            << QStringLiteral("2014-05-17 13:07:35.5") << QTime(13, 7, 35, 500)
+            << QStringLiteral("2014-05-17T13:07:35.500");
+        QTest::newRow("whole seconds") << QStringLiteral("2014-05-17T13:07:35") << QTime(13, 7, 35)
+                                       << QStringLiteral("2014-05-17T13:07:35");
+    }
+    void dateTimesKeepTheirMilliseconds()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QTime, time);
+        QFETCH(QString, written);
+        makeDatabase({QStringLiteral("INSERT INTO Schodennyk(Date1) VALUES('%1')").arg(stored)});
+        DataSet ds(QStringLiteral("SchodennykTable"), *m_conn, table("Schodennyk"));
+        ds.open();
+        const QDateTime expected(QDate(2014, 5, 17), time);
+        QCOMPARE(ds.field(u"Date1").asDateTime(), expected);
+        ds.edit();
+        ds.field(u"Date2").setDateTime(expected);
+        ds.post();
+        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Date2 FROM Schodennyk")), written);
+        QCOMPARE(ds.field(u"Date2").asDateTime(), expected);
     }
 
     void refreshKeepsTheCurrentRecordAndShowsABulkUpdate()
@@ -360,9 +413,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expression");
         QTest::addColumn<int>("count");
         QTest::newRow("and") << QStringLiteral("Status = True AND Ocinka >= 4") << 1;
-        QTest::newRow("or") << QStringLiteral("Name = 'a' OR Name = 'c'") << 2;
+        QTest::newRow("or") << QStringLiteral("Name = 'a' OR Name = 'cd'") << 2;
         QTest::newRow("not and parentheses") << QStringLiteral("NOT (Name = 'a' OR Name = 'b')") << 1;
         QTest::newRow("like") << QStringLiteral("Name LIKE 'b*'") << 1;
+        QTest::newRow("like percent") << QStringLiteral("Name LIKE 'C%'") << 1;
+        QTest::newRow("like percent alone") << QStringLiteral("Name LIKE '%'") << 3;
+        QTest::newRow("like underscore") << QStringLiteral("Name LIKE '_'") << 2;
+        QTest::newRow("like question mark") << QStringLiteral("Name LIKE 'c?'") << 1;
+        QTest::newRow("like dot is a dot") << QStringLiteral("Name LIKE '.'") << 0;
         QTest::newRow("null") << QStringLiteral("Misto = NULL") << 3;
         QTest::newRow("number compare") << QStringLiteral("Ocinka < 3") << 1;
     }
@@ -371,10 +429,51 @@ private Q_SLOTS:
         QFETCH(QString, expression);
         QFETCH(int, count);
         makeDatabase({QStringLiteral("INSERT INTO FishMap(Name, Status, Ocinka) VALUES"
-                                     "('a', 1, 5), ('b', 0, 4), ('c', 1, 2)")});
+                                     "('a', 1, 5), ('b', 0, 4), ('cd', 1, 2)")});
         DataSet ds(QStringLiteral("FishMapTable"), *m_conn, table("FishMap"));
         ds.open();
         ds.setFiltered(true);
+        ds.setFilter(expression);
+        QCOMPARE(ds.recordCount(), count);
+    }
+
+    void hugeFiltersAreRefusedAndLongOnesEvaluateFlat_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<int>("count"); // -1: refused with a message
+        const QString ands = QStringLiteral(" AND ID = 1");
+        QTest::newRow("60,000 terms") << QStringLiteral("ID = 1") + ands.repeated(60000) << -1;
+        QTest::newRow("1,000,000 terms") << QStringLiteral("ID = 1") + ands.repeated(1000000) << -1;
+        QTest::newRow("nested 10,000 deep")
+            << QString(10000, u'(') + QStringLiteral("ID = 1") + QString(10000, u')') << -1;
+        QTest::newRow("NOT 10,000 times")
+            << QStringLiteral("NOT ").repeated(10000) + QStringLiteral("ID = 1") << -1;
+        QTest::newRow("4,000 terms") << QStringLiteral("ID = 1") + ands.repeated(4000) << 1;
+        QTest::newRow("4,000 alternatives")
+            << QStringLiteral("ID = 0") + QStringLiteral(" OR ID = 0").repeated(4000) +
+                   QStringLiteral(" OR ID = 2")
+            << 1;
+    }
+    void hugeFiltersAreRefusedAndLongOnesEvaluateFlat()
+    {
+        QFETCH(QString, expression);
+        QFETCH(int, count);
+        makeDatabase();
+        places({QStringLiteral("a"), QStringLiteral("b")});
+        DataSet ds(QStringLiteral("FishMapTable"), *m_conn, table("FishMap"));
+        ds.open();
+        ds.setFiltered(true);
+        if (count < 0) {
+            try {
+                ds.setFilter(expression);
+                QFAIL("the filter was taken");
+            } catch (const Error &e) {
+                QVERIFY2(e.message().size() < 400, "the message repeats the whole filter");
+                QVERIFY(e.message().contains(QStringLiteral("Filter expression")));
+            }
+            QCOMPARE(ds.recordCount(), 2);
+            return;
+        }
         ds.setFilter(expression);
         QCOMPARE(ds.recordCount(), count);
     }
@@ -445,6 +544,19 @@ private Q_SLOTS:
         ds.setSort(QStringLiteral("MasaUlovu ASC"));
         QCOMPARE(column(ds, "ID"),
                  (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));
+    }
+
+    void textOrderIgnoresTheApostrophe()
+    {
+        makeDatabase();
+        places({QStringLiteral("м'ята"), QStringLiteral("мама"), QStringLiteral("мʼясо"),
+                QStringLiteral("В’юн"), QStringLiteral("мед"), QStringLiteral("Вага")});
+        DataSet ds(QStringLiteral("FishMapTable"), *m_conn, table("FishMap"));
+        ds.open();
+        ds.setSort(QStringLiteral("Name ASC"));
+        QCOMPARE(column(ds, "Name"),
+                 (QStringList{QStringLiteral("Вага"), QStringLiteral("В’юн"), QStringLiteral("мама"),
+                              QStringLiteral("мед"), QStringLiteral("мʼясо"), QStringLiteral("м'ята")}));
     }
 
     void indexFieldNamesOrderAscendingAndReplaceTheSort()
@@ -518,6 +630,55 @@ private Q_SLOTS:
                  QStringLiteral("2"));
     }
 
+    void aMasterStaysWhileItsDetailHoldsAnEditThatCannotBePosted_data()
+    {
+        QTest::addColumn<QString>("move");
+        for (const char *move : {"next", "moveTo", "locate", "insert", "delete", "filter"})
+            QTest::newRow(move) << QString::fromLatin1(move);
+    }
+    void aMasterStaysWhileItsDetailHoldsAnEditThatCannotBePosted()
+    {
+        QFETCH(QString, move);
+        makeDatabase({QStringLiteral("INSERT INTO Schodennyk(Misce) VALUES('one'), ('two')"),
+                      QStringLiteral(
+                          "INSERT INTO SposobyLovu(Name, IDSchodennyk) VALUES('float', 1), ('feeder', 2)")});
+        DataSet master(QStringLiteral("SchodennykTable"), *m_conn, table("Schodennyk"));
+        DataSet detail(QStringLiteral("SposobyLovuTable"), *m_conn, table("SposobyLovu"));
+        detail.setMasterLink(&master, QStringLiteral("ID"), QStringLiteral("IDSchodennyk"));
+        master.open();
+        detail.open();
+        master.setFilter(QStringLiteral("Misce = 'two'"));
+        const auto moveMaster = [&] {
+            if (move == u"next")
+                master.next();
+            else if (move == u"moveTo")
+                master.moveTo(1);
+            else if (move == u"locate")
+                QVERIFY(master.locate(QStringLiteral("Misce"), QStringLiteral("two")));
+            else if (move == u"insert")
+                master.insert();
+            else if (move == u"delete")
+                master.deleteRecord();
+            else
+                master.setFiltered(true);
+        };
+        detail.edit();
+        detail.field(u"Name").setString(QString(300, u'ж')); // wider than the field: the post is refused
+        QVERIFY_THROWS_EXCEPTION(Error, moveMaster());
+        QCOMPARE(master.field(u"Misce").asString(), QStringLiteral("one"));
+        QCOMPARE(master.recordCount(), 2);
+        QCOMPARE(detail.state(), DataSet::State::Edit);
+        QCOMPARE(detail.field(u"Name").asString(), QString(300, u'ж'));
+
+        // Once the edit can be posted, the move posts it and the detail follows.
+        detail.field(u"Name").setString(QStringLiteral("winter"));
+        moveMaster();
+        QCOMPARE(scalar(m_file, QStringLiteral("SELECT Name FROM SposobyLovu WHERE ID=1")),
+                 QStringLiteral("winter"));
+        QVERIFY(master.field(u"Misce").asString() != QStringLiteral("one"));
+        QVERIFY(!column(detail, "Name").contains(QStringLiteral("winter")));
+    }
+
     void masterLinkWithUnmatchedKeyShowsAnEmptyDetail()
     {
         makeDatabase({QStringLiteral("INSERT INTO Snast(NameUkr, IDOsnastka) VALUES('a', 1), ('b', 7)"),
@@ -566,6 +727,39 @@ private Q_SLOTS:
                  QStringLiteral("a,c"));
         ds.deleteRecord();
         QCOMPARE(ds.field(u"Name").asString(), QStringLiteral("a"));
+    }
+
+    void aDoubleQuotedNameIsNeverReadAsText()
+    {
+        makeDatabase();
+        places({QStringLiteral("a")});
+        QVERIFY_THROWS_EXCEPTION(Error,
+                                 Statement(*m_conn, QStringLiteral("SELECT \"Nope\" FROM FishMap")).step());
+    }
+
+    void emptyingTheSetRunsTheScrollHook_data()
+    {
+        QTest::addColumn<bool>("deleting");
+        QTest::newRow("deleting the only record") << true;
+        QTest::newRow("cancelling an insert into an empty set") << false;
+    }
+    void emptyingTheSetRunsTheScrollHook()
+    {
+        QFETCH(bool, deleting);
+        makeDatabase();
+        if (deleting)
+            places({QStringLiteral("a")});
+        DataSet ds(QStringLiteral("FishMapTable"), *m_conn, table("FishMap"));
+        ds.open();
+        if (!deleting)
+            ds.insert();
+        QList<bool> emptyAtHook;
+        ds.afterScroll = [&](DataSet &d) { emptyAtHook << d.isEmpty(); };
+        if (deleting)
+            ds.deleteRecord();
+        else
+            ds.cancel();
+        QCOMPARE(emptyAtHook, QList<bool>{true});
     }
 
     void operationsOnAClosedDataSetFail()

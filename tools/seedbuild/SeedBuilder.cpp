@@ -3,6 +3,7 @@
 
 #include "common/Error.h"
 #include "common/rtf/Rtf.h"
+#include "data/Connection.h"
 #include "data/Schema.h"
 #include "data/TitleDerivation.h"
 
@@ -15,32 +16,17 @@
 #include <QSet>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <sqlite3.h>
 
 namespace lynvar {
 namespace {
 
-class Database
+// A new database file in place of any old one.
+void createFile(Connection &db, const QString &file)
 {
-public:
-    explicit Database(const QString &file)
-    {
-        QFile::remove(file);
-        if (sqlite3_open(file.toUtf8().constData(), &m_db) != SQLITE_OK)
-            throw Error(QStringLiteral("Cannot create %1").arg(file));
-        exec("PRAGMA journal_mode=DELETE");
-    }
-    ~Database() { sqlite3_close(m_db); }
-    sqlite3 *handle() const { return m_db; }
-    void exec(const char *sql)
-    {
-        if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-            throw Error(QString::fromUtf8(sqlite3_errmsg(m_db)));
-    }
-
-private:
-    sqlite3 *m_db = nullptr;
-};
+    QFile::remove(file);
+    db.setDatabaseFile(file);
+    db.create();
+}
 
 // Inline **bold** runs of one paragraph.
 void insertInline(QTextCursor &cursor, const QString &text, const QTextCharFormat &base)
@@ -139,9 +125,10 @@ void SeedBuilder::buildReferenceDatabase(const QString &outputFile) const
 {
     const QString temporary = outputFile + QStringLiteral(".part");
     {
-        Database db(temporary);
-        schema::create(db.handle(), schema::referenceTables());
-        db.exec("BEGIN");
+        Connection db(QStringLiteral("reference"));
+        createFile(db, temporary);
+        schema::create(db, schema::referenceTables());
+        Transaction transaction(db);
         for (const TableDef &table : schema::referenceTables()) {
             QSet<qint64> ids;
             qint64 lastId = 0;
@@ -247,36 +234,20 @@ void SeedBuilder::buildReferenceDatabase(const QString &outputFile) const
                         }
                     }
 
-                    const QByteArray sql = QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                                               .arg(table.name, columns.join(u','), marks.join(u','))
-                                               .toUtf8();
-                    sqlite3_stmt *st = nullptr;
-                    if (sqlite3_prepare_v2(db.handle(), sql.constData(), -1, &st, nullptr) != SQLITE_OK)
-                        throw Error(QStringLiteral("%1: %2").arg(
-                            file, QString::fromUtf8(sqlite3_errmsg(db.handle()))));
-                    for (int i = 0; i < values.size(); ++i) {
-                        const QVariant &v = values[i];
-                        if (v.isNull())
-                            sqlite3_bind_null(st, i + 1);
-                        else if (v.typeId() == QMetaType::Double)
-                            sqlite3_bind_double(st, i + 1, v.toDouble());
-                        else if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int)
-                            sqlite3_bind_int64(st, i + 1, v.toLongLong());
-                        else {
-                            const QByteArray text = v.toString().toUtf8();
-                            sqlite3_bind_text(st, i + 1, text.constData(), int(text.size()),
-                                              SQLITE_TRANSIENT);
-                        }
-                    }
-                    const int rc = sqlite3_step(st);
-                    sqlite3_finalize(st);
-                    if (rc != SQLITE_DONE)
+                    try {
+                        Statement st(db, QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                                             .arg(table.name, columns.join(u','), marks.join(u',')));
+                        for (int i = 0; i < values.size(); ++i)
+                            st.bind(i + 1, values[i]);
+                        st.exec();
+                    } catch (const Error &e) {
                         throw Error(buildRelativeName(file, r, QStringLiteral("ID")) + QStringLiteral(": ") +
-                                    QString::fromUtf8(sqlite3_errmsg(db.handle())));
+                                    e.message());
+                    }
                 }
             }
         }
-        db.exec("COMMIT");
+        transaction.commit();
     }
     QFile::remove(outputFile);
     if (!QFile::rename(temporary, outputFile))
@@ -287,8 +258,10 @@ void SeedBuilder::buildRecordsDatabase(const QString &outputFile)
 {
     const QString temporary = outputFile + QStringLiteral(".part");
     {
-        Database db(temporary);
-        schema::create(db.handle(), schema::recordsTables());
+        Connection db(QStringLiteral("records"));
+        createFile(db, temporary);
+        schema::create(db, schema::recordsTables());
+        db.setUserVersion(schema::RecordsVersion);
     }
     QFile::remove(outputFile);
     if (!QFile::rename(temporary, outputFile))
