@@ -31,6 +31,10 @@ public:
     sqlite3 *handle() const;
     // Runs one statement that returns no rows (throws lynvar::Error).
     void execute(const QString &sql);
+    // Writes what the write-ahead log holds into the database file and empties the log, so that
+    // the file alone is complete (before a copy). False when another connection kept it from
+    // finishing; what was posted then stays safe in the log.
+    bool checkpoint();
 
     // A short message for the last failure, naming the file.
     QString lastError() const;
