@@ -4,6 +4,8 @@
 #include "app/LynvarApplication.h"
 #include "app/QtUserDialogs.h"
 #include "common/Clock.h"
+#include "maintenance/CurlNetwork.h"
+#include "maintenance/DesktopShell.h"
 
 #include <QDir>
 
@@ -11,14 +13,19 @@ int main(int argc, char *argv[])
 {
     // The program folder is the working folder at start-up, not the executable's folder.
     const QString programFolder = QDir::currentPath();
+
     lynvar::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("LynvarBook"));
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
     lynvar::QtUserDialogs dialogs;
     lynvar::SystemClock clock;
+    lynvar::DesktopShell shell;
+    lynvar::CurlNetwork network;
     lynvar::AppServices services;
     services.dialogs = &dialogs;
     services.clock = &clock;
+    services.shell = &shell;
+    services.network = &network;
     try {
         lynvar::LynvarApplication program(programFolder, services);
         program.create();
