@@ -20,6 +20,16 @@ QString keptIn(const QString &copyFolder)
         .arg(QDir::toNativeSeparators(copyFolder));
 }
 
+QString inUseMessage(const QStringList &files)
+{
+    QStringList names;
+    for (const QString &file : files)
+        names << QDir::toNativeSeparators(file);
+    return QStringLiteral("Базу даних %1 відкрито в іншій програмі (можливо, ще в одній копії LynvarBook); "
+                          "закрийте її і повторіть.")
+        .arg(names.join(QStringLiteral(", ")));
+}
+
 // The stamp, made unique: two backups within one second must not add to one archive.
 QString freeName(const QString &copyRoot, const QString &stamp)
 {
@@ -42,6 +52,16 @@ BackupOutcome Backup::run(DataStoreControl &store, MaintenanceFeedback &feedback
 {
     BackupOutcome outcome;
     store.close();
+    // A copy taken while another program may write would not be a backup one could trust.
+    if (const QStringList inUse = databasesInUse(m_folder); !inUse.isEmpty()) {
+        try {
+            store.reopen();
+        } catch (const std::exception &e) {
+            outcome.reopenFailure = QString::fromUtf8(e.what());
+        }
+        outcome.failure = inUseMessage(inUse) + QStringLiteral(" Резервну копію не створено.");
+        return outcome;
+    }
     if (!m_startMessage.isEmpty())
         feedback.message(m_startMessage);
 

@@ -83,6 +83,16 @@ void FolderDataStore::reopen()
     completeAndClose(data.ADOConnectionZapys);
 }
 
+QStringList databasesInUse(const QString &programFolder)
+{
+    QStringList inUse;
+    for (const QString &file : {TDataModule2::referenceDatabasePath(programFolder),
+                                TDataModule2::recordsDatabasePath(programFolder)})
+        if (QFileInfo::exists(file + QStringLiteral("-wal")))
+            inUse << file;
+    return inUse;
+}
+
 void saveDataStore(DataStoreControl &store)
 {
     store.close();

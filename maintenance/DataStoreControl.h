@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace lynvar {
 
@@ -55,5 +56,10 @@ private:
 
 // The save command: stores what is being edited, completes the files, reconnects and reopens.
 void saveDataStore(DataStoreControl &store);
+
+// The databases in `programFolder`'s data/ that another program still has open once ours let go of
+// them: SQLite removes a database's log when its last connection closes, so a log still there
+// means a connection elsewhere (another copy of the program, say) that may write at any moment.
+QStringList databasesInUse(const QString &programFolder);
 
 } // namespace lynvar

@@ -192,6 +192,14 @@ RestoreOutcome Restore::run(const QString &archive, DataStoreControl &store, Mai
         return outcome;
     };
 
+    // Data moved away under a program that still writes to them would take its later edits along.
+    if (const QStringList inUse = databasesInUse(m_folder); !inUse.isEmpty()) {
+        const QString reopenFailure = reopenQuietly();
+        return fail(QStringLiteral("Відновлення не виконано: база даних %1 відкрита в іншій програмі "
+                                   "(можливо, ще в одній копії LynvarBook); закрийте її і повторіть.")
+                        .arg(QDir::toNativeSeparators(inUse.join(QStringLiteral(", ")))) +
+                    unchanged + (reopenFailure.isEmpty() ? QString() : u' ' + reopenFailure));
+    }
     const bool hadData = QFileInfo::exists(data);
     const QString aside = freePath(copyRoot + QStringLiteral("/data-before-restore ") + stamp);
     if (hadData && !QDir().rename(data, aside)) {
