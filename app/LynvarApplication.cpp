@@ -48,12 +48,16 @@ void LynvarApplication::create()
     // The dialogs belong to the main window and are made when first needed.
     QWidget *owner = DovidnykForm;
     FormImportExport.setFactory([owner] { return new TFormImportExport(owner); });
-    FormAbout.setFactory([owner] { return new TFormAbout(owner); });
+    TDataModule2 *data = DataModule2;
+    AppServices *services = &m_services;
+    FormAbout.setFactory([owner, data, services] { return new TFormAbout(data, *services, owner); });
     FormSposobyLovu.setFactory([owner] { return new TFormSposobyLovu(owner); });
     FormFish.setFactory([owner] { return new TFormFish(owner); });
     EditSchodennykForm.setFactory([owner] { return new TEditSchodennykForm(owner); });
     FormBrowser.setFactory([owner] { return new TFormBrowser(owner); });
-    FormOptions.setFactory([owner] { return new TFormOptions(owner); });
+    FormOptions.setFactory(
+        [owner, data, services] { return new TFormOptions(data, *services->dialogs, owner); });
+    DovidnykForm->setMaintenanceDialogs(&FormOptions, &FormAbout);
 }
 
 void LynvarApplication::showMainWindow()

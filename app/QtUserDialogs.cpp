@@ -48,6 +48,27 @@ bool QtUserDialogs::askYesNo(const QString &text)
     return box.exec() == QMessageBox::Yes;
 }
 
+bool QtUserDialogs::askQuestion(const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, owner());
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<int> QtUserDialogs::chooseItem(const QString &caption, const QString &prompt,
+                                             const QStringList &items)
+{
+    if (items.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const QString picked = QInputDialog::getItem(owner(), caption, prompt, items, 0, false, &ok);
+    if (!ok)
+        return std::nullopt;
+    const int index = int(items.indexOf(picked));
+    return index < 0 ? std::nullopt : std::optional<int>(index);
+}
+
 std::optional<QString> QtUserDialogs::askText(const QString &caption, const QString &prompt,
                                               const QString &initial)
 {

@@ -12,6 +12,9 @@ public:
     void showMessage(const QString &text) override;
     void showError(const QString &text) override;
     bool askYesNo(const QString &text) override;
+    bool askQuestion(const QString &caption, const QString &text) override;
+    std::optional<int> chooseItem(const QString &caption, const QString &prompt,
+                                  const QStringList &items) override;
     std::optional<QString> askText(const QString &caption, const QString &prompt,
                                    const QString &initial) override;
     QString chooseOpenFile(const QString &caption, const QString &folder, const QString &filter) override;

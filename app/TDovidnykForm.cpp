@@ -4,12 +4,14 @@
 #include "app/ErrorBox.h"
 #include "app/Hint.h"
 #include "app/StandardActionList.h"
+#include "app/TFormOptions.h"
 #include "common/AppServices.h"
 #include "common/IniFile.h"
 #include "controls/DBGrid.h"
 #include "controls/DBMemo.h"
 #include "data/DataModule2.h"
 #include "diary/SchodennykPage.h"
+#include "maintenance/MaintenanceCommands.h"
 #include "places/FishMapPage.h"
 #include "reference/AnecdotPage.h"
 #include "reference/FishPage.h"
@@ -63,6 +65,7 @@ TDovidnykForm::TDovidnykForm(IniFile &settings, AppServices &services, QWidget *
     buildMenus();
     buildStatusBar();
     resize(1024, 726);
+    connectMaintenanceCommands();
 }
 
 TDovidnykForm::~TDovidnykForm() = default;
@@ -425,6 +428,73 @@ void TDovidnykForm::MenuUkranianClick()
 void TDovidnykForm::MenuRussianClick()
 {
     setContentLanguage(false);
+}
+
+// --- maintenance
+
+void TDovidnykForm::connectMaintenanceCommands()
+{
+    m_maintenance =
+        std::make_unique<MaintenanceCommands>(this, m_settings, m_services, [this] { return m_dataModule; });
+    MenuRestoreBD = named(new QAction(text("Відновити з резервної копії…"), MenuSettings), "MenuRestoreBD");
+    MenuSettings->insertAction(MenuCreateFile, MenuRestoreBD);
+    const auto forward = [this](QAction *item, void (TDovidnykForm::*handler)()) {
+        connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    };
+    forward(MenuSaveBD, &TDovidnykForm::MenuSaveBDClick);
+    forward(MenuBackupBD, &TDovidnykForm::MenuBackupBDClick);
+    forward(MenuRestoreBD, &TDovidnykForm::MenuRestoreBDClick);
+    forward(MenuCreateFile, &TDovidnykForm::MenuCreateFileClick);
+    forward(MenuOptions, &TDovidnykForm::MenuOptionsClick);
+    forward(MenuDownload, &TDovidnykForm::MenuDownloadClick);
+    forward(MenuLynvarNet, &TDovidnykForm::MenuLynvarNetClick);
+    forward(MenuNewVersion, &TDovidnykForm::MenuNewVersionClick);
+    forward(MenuAbout, &TDovidnykForm::MenuAboutClick);
+}
+
+void TDovidnykForm::setMaintenanceDialogs(OnFirstUse<TFormOptions> *options, OnFirstUse<TFormAbout> *about)
+{
+    m_formOptions = options;
+    m_maintenance->setAboutWindow(about);
+}
+
+void TDovidnykForm::MenuSaveBDClick()
+{
+    m_maintenance->MenuSaveBDClick();
+}
+void TDovidnykForm::MenuBackupBDClick()
+{
+    m_maintenance->MenuBackupBDClick();
+}
+void TDovidnykForm::MenuRestoreBDClick()
+{
+    m_maintenance->MenuRestoreBDClick();
+}
+void TDovidnykForm::MenuCreateFileClick()
+{
+    m_maintenance->MenuCreateFileClick();
+}
+void TDovidnykForm::MenuDownloadClick()
+{
+    m_maintenance->MenuDownloadClick();
+}
+void TDovidnykForm::MenuLynvarNetClick()
+{
+    m_maintenance->MenuLynvarNetClick();
+}
+void TDovidnykForm::MenuNewVersionClick()
+{
+    m_maintenance->MenuNewVersionClick();
+}
+void TDovidnykForm::MenuAboutClick()
+{
+    m_maintenance->MenuAboutClick();
+}
+
+void TDovidnykForm::MenuOptionsClick()
+{
+    if (m_formOptions)
+        m_formOptions->get().exec();
 }
 
 } // namespace lynvar

@@ -3,8 +3,10 @@
 
 #include "app/ImageList.h"
 #include "app/PageRegistry.h"
+#include "controls/OnFirstUse.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -18,8 +20,11 @@ namespace lynvar {
 
 struct AppServices;
 class IniFile;
+class MaintenanceCommands;
 class StandardActionList;
 class TDataModule2;
+class TFormAbout;
+class TFormOptions;
 
 // The main window: composition root of the nine pages, the menus and the tool bar, and owner of
 // the state several pages share. Each page's behaviour lives in its own subsystem's folder.
@@ -53,6 +58,19 @@ public:
     // --- diary
     // --- places
     // --- maintenance
+    void MenuSaveBDClick();
+    void MenuBackupBDClick();
+    void MenuRestoreBDClick();
+    void MenuCreateFileClick();
+    void MenuOptionsClick();
+    void MenuDownloadClick();
+    void MenuLynvarNetClick();
+    void MenuNewVersionClick();
+    void MenuAboutClick();
+    QAction *MenuRestoreBD = nullptr;
+    MaintenanceCommands &maintenance() { return *m_maintenance; }
+    // The windows the maintenance commands show, once they can be made.
+    void setMaintenanceDialogs(OnFirstUse<TFormOptions> *options, OnFirstUse<TFormAbout> *about);
     // --- languages
 
     // Selects a page without recording it: only the user's own choice of a page is remembered.
@@ -155,12 +173,15 @@ private:
     void buildStatusBar();
     void pageShown(int index);
     void setContentLanguage(bool ukrainian);
+    void connectMaintenanceCommands();
 
     IniFile &m_settings;
     AppServices &m_services;
     PageRegistry m_pages;
     TDataModule2 *m_dataModule = nullptr;
     bool m_shown = false;
+    std::unique_ptr<MaintenanceCommands> m_maintenance;
+    OnFirstUse<TFormOptions> *m_formOptions = nullptr;
 };
 
 } // namespace lynvar

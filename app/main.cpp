@@ -4,21 +4,40 @@
 #include "app/LynvarApplication.h"
 #include "app/QtUserDialogs.h"
 #include "common/Clock.h"
+#include "maintenance/CommandLine.h"
+#include "maintenance/CurlNetwork.h"
+#include "maintenance/DesktopShell.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 int main(int argc, char *argv[])
 {
     // The program folder is the working folder at start-up, not the executable's folder.
     const QString programFolder = QDir::currentPath();
+
+    // Backup, restore and the like run without a window, so without a display (from cron).
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (lynvar::isCommandLineRun(arguments)) {
+        QCoreApplication console(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("LynvarBook"));
+        return lynvar::runCommandLine(arguments, programFolder);
+    }
+
     lynvar::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("LynvarBook"));
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
     lynvar::QtUserDialogs dialogs;
     lynvar::SystemClock clock;
+    lynvar::DesktopShell shell;
+    lynvar::CurlNetwork network;
     lynvar::AppServices services;
     services.dialogs = &dialogs;
     services.clock = &clock;
+    services.shell = &shell;
+    services.network = &network;
     try {
         lynvar::LynvarApplication program(programFolder, services);
         program.create();

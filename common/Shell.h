@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,7 @@ struct ProcessResult
     bool crashed = false;  // ended by a signal
     int exitCode = -1;     // meaningful when it ended by itself
     QString errorText;     // why it did not start or end well, for the user
+    QByteArray output;     // what it wrote (standard output and error), at most the last 1 MiB
 
     bool succeeded() const { return started && !timedOut && !crashed && exitCode == 0; }
 };

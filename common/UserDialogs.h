@@ -34,6 +34,14 @@ public:
     virtual void showError(const QString &text) = 0;
     // A question with Yes and No; true for Yes.
     virtual bool askYesNo(const QString &text) = 0;
+    // A question with Yes and No under its own caption, kept above other windows; true for Yes.
+    virtual bool askQuestion(const QString & /*caption*/, const QString &text) { return askYesNo(text); }
+    // One of `items` picked from a list (the first offered); nothing when cancelled.
+    virtual std::optional<int> chooseItem(const QString & /*caption*/, const QString & /*prompt*/,
+                                          const QStringList & /*items*/)
+    {
+        return std::nullopt;
+    }
 
     // A one-line text prompt; nothing when the user cancels.
     virtual std::optional<QString> askText(const QString &caption, const QString &prompt,

@@ -188,6 +188,15 @@ void Transaction::commit()
 
 // ---------------------------------------------------------------- Statement
 
+bool Connection::checkpoint()
+{
+    int logFrames = 0;
+    int done = 0;
+    const int rc =
+        sqlite3_wal_checkpoint_v2(handle(), nullptr, SQLITE_CHECKPOINT_TRUNCATE, &logFrames, &done);
+    return rc == SQLITE_OK && logFrames == done;
+}
+
 Statement::Statement(const Connection &connection, const QString &sql) : m_connection(connection)
 {
     const QByteArray utf8 = sql.toUtf8();

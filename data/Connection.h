@@ -63,6 +63,10 @@ public:
     void setUserVersion(int version);
     // The columns of `table` in the file, in their order; empty when there is no such table.
     QStringList columns(const QString &table) const;
+    // Writes what the write-ahead log holds into the database file and empties the log, so that
+    // the file alone is complete (before a copy). False when another connection kept it from
+    // finishing; what was posted then stays safe in the log.
+    bool checkpoint();
 
     // A short message for the last failure, naming the file.
     QString lastError() const;

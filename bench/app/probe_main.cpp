@@ -6,6 +6,8 @@
 #include "app/QtUserDialogs.h"
 #include "app/TDovidnykForm.h"
 #include "common/Clock.h"
+#include "maintenance/CurlNetwork.h"
+#include "maintenance/DesktopShell.h"
 
 #include <QDir>
 #include <QTimer>
@@ -18,9 +20,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
     lynvar::QtUserDialogs dialogs;
     lynvar::SystemClock clock;
+    lynvar::DesktopShell shell;
+    lynvar::CurlNetwork network;
     lynvar::AppServices services;
     services.dialogs = &dialogs;
     services.clock = &clock;
+    services.shell = &shell;
+    services.network = &network;
     lynvar::LynvarApplication program(programFolder, services);
     program.create();
     program.showMainWindow();

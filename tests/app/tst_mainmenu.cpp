@@ -154,8 +154,8 @@ private Q_SLOTS:
         row("MenuPravka", "MenuCopy MenuPaste MenuCut - MenuFormat MenuSelectAll MenuFontPaste "
                           "MenuFontInstall MenuFontFormat");
         row("MenuFormat", "MenuBold MenuItalic MenuUnderline - MenuAlignLeft MenuCenter MenuAlignRight");
-        row("MenuSettings",
-            "MenuSaveBD MenuBackupBD MenuCreateFile MenuLangVygruz MenuLanguages - MenuOptions");
+        row("MenuSettings", "MenuSaveBD MenuBackupBD MenuRestoreBD MenuCreateFile MenuLangVygruz "
+                            "MenuLanguages - MenuOptions");
         row("MenuLanguages", "MenuUkranian MenuRussian");
         row("MenuDovidka", "MenuDownload MenuLynvarNet MenuNewVersion - MenuAbout");
         row("PopupMenuGridMap", "MenuRybalyv");
@@ -208,6 +208,7 @@ private Q_SLOTS:
         row("MenuSettings", "Налаштування");
         row("MenuSaveBD", "Зберегти зміни в базу даних", "Ctrl+Alt+S");
         row("MenuBackupBD", "Зробити резервну копію бази даних");
+        row("MenuRestoreBD", "Відновити з резервної копії…");
         row("MenuCreateFile", "Створити файли в папках", "", hidden);
         row("MenuLangVygruz", "Вигрузити локалізацію", "", hidden);
         row("MenuLanguages", "Мова");

@@ -20,6 +20,16 @@ public:
         questions << text;
         return nextAnswer;
     }
+    bool askQuestion(const QString &caption, const QString &text) override
+    {
+        questionCaptions << caption;
+        return askYesNo(text);
+    }
+    std::optional<int> chooseItem(const QString &, const QString &, const QStringList &items) override
+    {
+        lists << items;
+        return take(itemAnswers);
+    }
     std::optional<QString> askText(const QString &caption, const QString &prompt,
                                    const QString &initial) override
     {
@@ -51,8 +61,10 @@ public:
     QStringList messages;
     QStringList errors;
     QStringList questions;
-    QStringList prompts;     // "caption|prompt|initial"
-    QStringList fileDialogs; // captions of the file dialogs shown
+    QStringList questionCaptions; // of the questions asked with a caption of their own
+    QList<QStringList> lists;     // the items of each list a choice was asked from
+    QStringList prompts;          // "caption|prompt|initial"
+    QStringList fileDialogs;      // captions of the file dialogs shown
     QList<FontChoice> fontsOffered;
     bool nextAnswer = true;
 
@@ -61,6 +73,7 @@ public:
     QList<QStringList> filesAnswers;
     QList<std::optional<FontChoice>> fontAnswers;
     QList<std::optional<unsigned int>> colorAnswers;
+    QList<int> itemAnswers;
 
 private:
     template <typename T> static std::optional<T> take(QList<T> &queue)

@@ -43,7 +43,7 @@ public:
     QStringList removed;
     bool openSucceeds = true;
     bool removeSucceeds = true;
-    ProcessResult runResult{true, false, false, 0, {}};
+    ProcessResult runResult{true, false, false, 0, {}, {}};
 };
 
 // Answers every fetch with the same result and records the addresses.
