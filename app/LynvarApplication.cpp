@@ -10,6 +10,7 @@
 #include "diary/TFormSposobyLovu.h"
 #include "maintenance/TFormAbout.h"
 #include "places/TFormBrowser.h"
+#include "reference/AnecdotPage.h"
 #include "reference/TFormImportExport.h"
 
 namespace lynvar {
@@ -47,13 +48,16 @@ void LynvarApplication::create()
 
     // The dialogs belong to the main window and are made when first needed.
     QWidget *owner = DovidnykForm;
-    FormImportExport.setFactory([owner] { return new TFormImportExport(owner); });
+    FormImportExport.setFactory(
+        [owner, dialogs = &dialogs] { return new TFormImportExport(*dialogs, owner); });
     FormAbout.setFactory([owner] { return new TFormAbout(owner); });
     FormSposobyLovu.setFactory([owner] { return new TFormSposobyLovu(owner); });
     FormFish.setFactory([owner] { return new TFormFish(owner); });
     EditSchodennykForm.setFactory([owner] { return new TEditSchodennykForm(owner); });
     FormBrowser.setFactory([owner] { return new TFormBrowser(owner); });
     FormOptions.setFactory([owner] { return new TFormOptions(owner); });
+    if (auto *jokes = DovidnykForm->page<AnecdotPage>())
+        jokes->setImportExportForm(&FormImportExport);
 }
 
 void LynvarApplication::showMainWindow()

@@ -20,6 +20,8 @@ public:
 
     // The user's option; QTextEdit::isReadOnly() tells whether input is possible now.
     using FieldControl::setReadOnly;
+    // True while the view fills itself with a record: its cursor moves then are not the user's.
+    bool isShowingRecord() const { return m_showing; }
 
 Q_SIGNALS:
     // The shown content changed: another record or field is shown, its value changed, or the user
