@@ -22,8 +22,7 @@ const QString Languages[2] = {u"ua"_s, u"ru"_s};
 QString createStatement(const QString &schema)
 {
     return u"CREATE VIRTUAL TABLE %1.HandbookSearch USING fts5(title, names, body, tbl UNINDEXED, "
-           "rid UNINDEXED, lang UNINDEXED, tokenize = \"unicode61 remove_diacritics 0\")"_s
-               .arg(schema);
+           "rid UNINDEXED, lang UNINDEXED, tokenize = \"unicode61 remove_diacritics 0\")"_s.arg(schema);
 }
 
 QString quoted(const QString &name)
@@ -257,26 +256,46 @@ QList<SearchHit> HandbookSearch::find(const QString &text, const QString &langua
     if (match.isEmpty() || limit <= 0)
         return {};
     ensureIndex();
-    Statement select(m_connection,
-                     u"SELECT tbl, rid, lang, title, snippet(HandbookSearch, -1, char(1), char(2), '…', 12) "
-                     "FROM HandbookSearch WHERE HandbookSearch MATCH ? ORDER BY rank LIMIT ?"_s);
-    select.bind(1, match);
-    // Room for a record found in both languages.
-    select.bind(2, qint64(limit) * 2);
     QList<SearchHit> hits;
+    QList<qint64> rows;             // the index row of each hit
     QHash<QString, qsizetype> seen; // table + id -> index in hits
-    while (select.step()) {
-        SearchHit hit{select.text(0), select.integer(1), select.text(2), select.text(3), select.text(4)};
-        const QString key = hit.table + u'#' + QString::number(hit.id);
-        if (const auto at = seen.constFind(key); at != seen.constEnd()) {
-            if (hit.language == language)
-                hits[*at] = std::move(hit);
-            continue;
+    {
+        Statement select(m_connection, u"SELECT rowid, tbl, rid, lang, title FROM HandbookSearch "
+                                       "WHERE HandbookSearch MATCH ? ORDER BY rank LIMIT ?"_s);
+        select.bind(1, match);
+        select.bind(2, qint64(limit) * 2); // room for records found in both languages
+        while (select.step()) {
+            SearchHit hit{select.text(1), select.integer(2), select.text(3), select.text(4), QString()};
+            const QString key = hit.table + u'#' + QString::number(hit.id);
+            if (const auto at = seen.constFind(key); at != seen.constEnd()) {
+                if (hit.language == language) {
+                    hits[*at] = std::move(hit);
+                    rows[*at] = select.integer(0);
+                }
+                continue;
+            }
+            if (hits.size() == limit)
+                continue;
+            seen.insert(key, hits.size());
+            hits << std::move(hit);
+            rows << select.integer(0);
         }
-        if (hits.size() == limit)
-            continue;
-        seen.insert(key, hits.size());
-        hits << std::move(hit);
+    }
+    if (hits.isEmpty())
+        return hits;
+    // Pieces of text only for the rows kept: making them is the dearest part of a search.
+    QStringList marks(rows.size(), u"?"_s);
+    Statement snippets(
+        m_connection,
+        u"SELECT rowid, snippet(HandbookSearch, -1, char(1), char(2), '…', 12) FROM HandbookSearch "
+        "WHERE HandbookSearch MATCH ? AND rowid IN (%1)"_s.arg(marks.join(u',')));
+    snippets.bind(1, match);
+    for (int i = 0; i < rows.size(); ++i)
+        snippets.bind(i + 2, rows[i]);
+    while (snippets.step()) {
+        const qsizetype at = rows.indexOf(snippets.integer(0));
+        if (at >= 0)
+            hits[at].snippet = snippets.text(1);
     }
     return hits;
 }

@@ -63,7 +63,7 @@ public:
 
     // The records holding every word of `text`, each word as the beginning of a word: best first, one hit
     // per record, in `language` ("ua"/"ru") where a record matched in both; at most `limit`.
-    [[nodiscard]] QList<SearchHit> find(const QString &text, const QString &language, int limit = 100);
+    [[nodiscard]] QList<SearchHit> find(const QString &text, const QString &language, int limit = 60);
 
     // Brings one record's rows up to date after it was posted; nothing when there is no index yet.
     void reindex(const QString &table, qint64 id);
