@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCollator>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
@@ -140,7 +141,15 @@ void FishPage::build()
 
     m_smallPhoto = new PictureSlot(ImageFotoSmallFish);
     m_bigPhoto = new PictureSlot(ImageFotoFish);
+    TabFish->installEventFilter(this);
     connectHandlers();
+}
+
+bool FishPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == TabFish && event->type() == QEvent::Show && m_cardStale)
+        DBRichEditFishOpysChange();
+    return Page::eventFilter(watched, event);
 }
 
 void FishPage::connectHandlers()
@@ -452,6 +461,13 @@ void FishPage::DBRichEditFishOpysChange()
 {
     if (!isBuilt())
         return;
+    // Other commands walk the whole fish table (the catch, the marker files): while nobody sees the
+    // card that costs nothing, and the card catches up when its page is shown.
+    if (!TabFish->isVisible()) {
+        m_cardStale = true;
+        return;
+    }
+    m_cardStale = false;
     // The rows pack themselves: each part starts where the one before it ends.
     PanelClass->layout()->activate();
 

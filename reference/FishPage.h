@@ -115,6 +115,7 @@ protected:
     void build() override;
     void bind(TDataModule2 &dataModule) override;
     void refreshViews() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     DataSet *fishTable() const;
@@ -132,6 +133,7 @@ private:
 
     PictureSlot *m_smallPhoto = nullptr;
     PictureSlot *m_bigPhoto = nullptr;
+    bool m_cardStale = false; // the current fish changed while the page was hidden
 };
 
 } // namespace lynvar

@@ -97,6 +97,23 @@ private Q_SLOTS:
         QCOMPARE(seen, (QList<int>{1, 1, 2}));
     }
 
+    // A walk through the fish while the page is hidden loads no photo; the page shows the fish current then.
+    void aHiddenCardCatchesUpWhenShown()
+    {
+        const auto folder = namedFish();
+        writePhotos(*folder, u"Alpha"_s, 1);
+        writePicture(*folder, u"fish/Gamma/1.jpg"_s, 3);
+        StartedApplication run(*folder);
+        FishPage &page = *run.form().page<FishPage>();
+        run.showPage(0);
+        DataSet &fish = run.data().FishTable;
+        for (fish.first(); !fish.eof(); fish.next())
+            QCOMPARE(shownPicture(page.ImageFotoFish), 1);
+        QVERIFY(fish.locate(u"Species"_s, u"Gamma"_s));
+        run.showPage(2);
+        QCOMPARE(shownPicture(page.ImageFotoFish), 3);
+    }
+
     void theCardShowsTheSpeciesPhotos_data()
     {
         QTest::addColumn<QString>("species");
