@@ -10,6 +10,7 @@
 #include "diary/TFormSposobyLovu.h"
 #include "maintenance/TFormAbout.h"
 #include "places/TFormBrowser.h"
+#include "reference/AnecdotPage.h"
 #include "reference/TFormImportExport.h"
 
 namespace lynvar {
@@ -47,7 +48,8 @@ void LynvarApplication::create()
 
     // The dialogs belong to the main window and are made when first needed.
     QWidget *owner = DovidnykForm;
-    FormImportExport.setFactory([owner] { return new TFormImportExport(owner); });
+    FormImportExport.setFactory(
+        [owner, dialogs = &dialogs] { return new TFormImportExport(*dialogs, owner); });
     TDataModule2 *data = DataModule2;
     AppServices *services = &m_services;
     FormAbout.setFactory([owner, data, services] { return new TFormAbout(data, *services, owner); });
@@ -58,6 +60,8 @@ void LynvarApplication::create()
     FormOptions.setFactory(
         [owner, data, services] { return new TFormOptions(data, *services->dialogs, owner); });
     DovidnykForm->setMaintenanceDialogs(&FormOptions, &FormAbout);
+    if (auto *jokes = DovidnykForm->page<AnecdotPage>())
+        jokes->setImportExportForm(&FormImportExport);
 }
 
 void LynvarApplication::showMainWindow()

@@ -3,10 +3,15 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace lynvar {
 namespace {
@@ -103,10 +108,42 @@ std::optional<FontChoice> QtUserDialogs::chooseFont(const FontChoice &initial)
     font.setItalic(initial.italic);
     font.setUnderline(initial.underline);
     font.setStrikeOut(initial.strikeOut);
-    bool ok = false;
-    const QFont picked = QFontDialog::getFont(&ok, font, owner());
-    if (!ok)
+
+    // The font dialog with the colour beside it: a font is chosen with its colour.
+    QDialog dialog(owner());
+    dialog.setWindowTitle(QStringLiteral("Шрифт"));
+    auto *fonts = new QFontDialog(font, &dialog);
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    QColor colour = QColor::fromRgb(initial.rgb);
+    auto *colourButton = new QPushButton(QStringLiteral("Колір…"), &dialog);
+    const auto showColour = [colourButton, &colour] {
+        QPixmap swatch(16, 16);
+        swatch.fill(colour);
+        colourButton->setIcon(QIcon(swatch));
+    };
+    showColour();
+    QObject::connect(colourButton, &QPushButton::clicked, &dialog, [&dialog, &colour, showColour] {
+        const QColor picked = QColorDialog::getColor(colour, &dialog);
+        if (picked.isValid()) {
+            colour = picked;
+            showColour();
+        }
+    });
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(colourButton);
+    bottom->addStretch(1);
+    bottom->addWidget(buttons);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(bottom);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+
+    const QFont picked = fonts->currentFont();
     FontChoice choice = initial;
     choice.family = picked.family();
     choice.pixelSize =
@@ -115,6 +152,7 @@ std::optional<FontChoice> QtUserDialogs::chooseFont(const FontChoice &initial)
     choice.italic = picked.italic();
     choice.underline = picked.underline();
     choice.strikeOut = picked.strikeOut();
+    choice.rgb = colour.rgb() & 0xFFFFFFu;
     return choice;
 }
 

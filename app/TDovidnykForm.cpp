@@ -6,16 +6,23 @@
 #include "app/StandardActionList.h"
 #include "app/TFormOptions.h"
 #include "common/AppServices.h"
+#include "common/Error.h"
 #include "common/IniFile.h"
+#include "common/UserDialogs.h"
+#include "common/rtf/Rtf.h"
 #include "controls/DBGrid.h"
 #include "controls/DBMemo.h"
+#include "controls/DBRichEdit.h"
 #include "data/DataModule2.h"
 #include "diary/SchodennykPage.h"
 #include "maintenance/MaintenanceCommands.h"
 #include "places/FishMapPage.h"
 #include "reference/AnecdotPage.h"
 #include "reference/FishPage.h"
+#include "reference/HandbookSearch.h"
+#include "reference/HandbookSearchBox.h"
 #include "reference/KuhnyaPage.h"
+#include "reference/RichTextCommands.h"
 #include "reference/RivePage.h"
 #include "reference/SlovnykPage.h"
 #include "reference/SposobyPage.h"
@@ -34,6 +41,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <functional>
 
 namespace lynvar {
 namespace {
@@ -64,6 +72,7 @@ TDovidnykForm::TDovidnykForm(IniFile &settings, AppServices &services, QWidget *
     buildPages();
     buildMenus();
     buildStatusBar();
+    connectHandbookCommands();
     resize(1024, 726);
     connectMaintenanceCommands();
 }
@@ -312,7 +321,10 @@ void TDovidnykForm::buildStatusBar()
 void TDovidnykForm::setDataModule(TDataModule2 *dataModule)
 {
     m_dataModule = dataModule;
+    m_handbookSearch.reset();
     m_pages.setDataModule(dataModule);
+    if (dataModule)
+        connectHandbookData(*dataModule);
 }
 
 void TDovidnykForm::FormCreate(const QString &programFolder)
@@ -342,7 +354,8 @@ void TDovidnykForm::FormShow()
 {
     if (m_dataModule)
         m_dataModule->setShowOrders();
-    FotoFishIndex = 1;
+    if (auto *fish = page<FishPage>())
+        fish->FotoFishIndex = 1;
 
     bool isNumber = false;
     const int page =
@@ -495,6 +508,143 @@ void TDovidnykForm::MenuOptionsClick()
 {
     if (m_formOptions)
         m_formOptions->get().exec();
+}
+
+// --- handbook
+
+void TDovidnykForm::connectHandbookCommands()
+{
+    RichText = new RichTextCommands(*m_services.dialogs, this);
+    using Role = RichTextCommands::Role;
+    // Each page's text views take part as soon as the page has made them.
+    const auto whenBuilt = [this](Page *page, const std::function<void()> &enrol) {
+        if (!page)
+            return;
+        if (page->isBuilt())
+            enrol();
+        else
+            connect(page, &Page::built, this, enrol);
+    };
+    auto *fish = page<FishPage>();
+    whenBuilt(fish, [this, fish] { RichText->addView(fish->DBRichEditFishOpys, Role::Presets); });
+    auto *knots = page<VuzlyPage>();
+    whenBuilt(knots, [this, knots] { RichText->addView(knots->DBRichEditVuzly, Role::Presets); });
+    auto *rivers = page<RivePage>();
+    whenBuilt(rivers, [this, rivers] { RichText->addView(rivers->DBRichEditRiveOpys, Role::Presets); });
+    auto *words = page<SlovnykPage>();
+    whenBuilt(words, [this, words] { RichText->addView(words->DBRichEditRybalkaOpys, Role::Presets); });
+    auto *recipes = page<KuhnyaPage>();
+    whenBuilt(recipes,
+              [this, recipes] { RichText->addView(recipes->DBRichEditKuhnya, Role::FollowsSelection); });
+    auto *jokes = page<AnecdotPage>();
+    whenBuilt(jokes, [this, jokes] { RichText->addView(jokes->DBRichEditAnecdot, Role::Presets); });
+    auto *methods = page<SposobyPage>();
+    whenBuilt(methods, [this, methods] {
+        for (DBRichEdit *view :
+             {methods->DBRichEditSposib, methods->DBRichEditOsnastka, methods->DBRichEditNazhyvka})
+            RichText->addView(view, Role::Presets);
+    });
+    auto *places = page<FishMapPage>();
+    whenBuilt(places, [this, places] { RichText->addView(places->DBRichOpys, Role::Presets); });
+    auto *diary = page<SchodennykPage>();
+    whenBuilt(diary, [this, diary] { RichText->addView(diary->DBRichEdit1, Role::EnteredByMouse); });
+
+    connect(ToolButtonFont, &QToolButton::clicked, this, &TDovidnykForm::ToolButtonFontClick);
+    connect(MenuFontFormat, &QAction::triggered, this, &TDovidnykForm::ToolButtonFontClick);
+    connect(MenuFontPaste, &QAction::triggered, this, &TDovidnykForm::MenuFontPasteClick);
+    connect(MenuFontInstall, &QAction::triggered, this, &TDovidnykForm::MenuFontInstallClick);
+
+    // The joke export keeps its hidden tool button and is offered where a user finds it.
+    connect(ToolButtonImportAnecdot, &QToolButton::clicked, this,
+            &TDovidnykForm::ToolButtonImportAnecdotClick);
+    MenuExportAnecdot = named(new QAction(text("Експорт анекдотів…"), MenuFile), "MenuExportAnecdot");
+    MenuFile->insertAction(MenuFile->insertSeparator(MenuExit), MenuExportAnecdot);
+    connect(MenuExportAnecdot, &QAction::triggered, this, &TDovidnykForm::ToolButtonImportAnecdotClick);
+
+    // Finding a word anywhere in the handbook.
+    EditHandbookSearch = named(new HandbookSearchBox(ToolBar1), "EditHandbookSearch");
+    EditHandbookSearch->setPlaceholderText(text("Пошук у довіднику (Ctrl+F)"));
+    EditHandbookSearch->setFixedWidth(240);
+    ToolBar1->addSeparator();
+    ToolBar1->addWidget(EditHandbookSearch);
+    EditHandbookSearch->setSearch([this](const QString &words) {
+        // The record's texts in the content language where it holds the words in both.
+        return handbookSearch().find(words,
+                                     ToolButtonRU->isChecked() ? QStringLiteral("ru") : QStringLiteral("ua"));
+    });
+    EditHandbookSearch->setGroupTitle(
+        [this](int page) { return page >= 0 ? PageControlGeneral->tabText(page) : text("Озера"); });
+    connect(EditHandbookSearch, &HandbookSearchBox::picked, this, &TDovidnykForm::openSearchHit);
+    auto *findKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(findKey, &QShortcut::activated, this, [this] {
+        EditHandbookSearch->setFocus(Qt::ShortcutFocusReason);
+        EditHandbookSearch->selectAll();
+    });
+}
+
+void TDovidnykForm::connectHandbookData(TDataModule2 &dataModule)
+{
+    // A posted handbook record is found by what it says now.
+    for (const HandbookSearch::Source &source : HandbookSearch::sources()) {
+        DataSet *dataSet = HandbookSearch::dataSetOf(dataModule, source.table);
+        const QString table = source.table;
+        connect(dataSet, &DataSet::recordChanged, this, [this, dataSet, table](int) {
+            if (dataSet->state() != DataSet::State::Browse || dataSet->currentRow() < 0)
+                return;
+            const qint64 id = dataSet->field(u"ID").asInteger();
+            runGuarded(*m_services.dialogs, [&] { handbookSearch().reindex(table, id); });
+        });
+    }
+}
+
+HandbookSearch &TDovidnykForm::handbookSearch()
+{
+    if (!m_dataModule)
+        throw Error(QStringLiteral("The handbook is not open"));
+    if (!m_handbookSearch)
+        m_handbookSearch = std::make_unique<HandbookSearch>(m_dataModule->ADOConnectionBook);
+    return *m_handbookSearch;
+}
+
+void TDovidnykForm::openSearchHit(const SearchHit &hit)
+{
+    const HandbookSearch::Source *source = HandbookSearch::source(hit.table);
+    if (!m_dataModule || !source)
+        return;
+    if (source->page >= 0) {
+        showPage(source->page);
+        (void)HandbookSearch::makeCurrent(*m_dataModule, hit);
+        return;
+    }
+    // No page shows the lakes: the lake's own text is shown instead.
+    if (!HandbookSearch::makeCurrent(*m_dataModule, hit))
+        return;
+    DataSet &lakes = m_dataModule->OzeraTable;
+    const int language = hit.language == u"ru" ? 1 : 0;
+    const QString about = rtf::plainText(lakes.field(source->text[language]).asString());
+    m_services.dialogs->showMessage(lakes.field(source->title[language]).asString() + QStringLiteral("\n\n") +
+                                    QString(about).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void TDovidnykForm::ToolButtonFontClick()
+{
+    RichText->ToolButtonFontClick();
+}
+
+void TDovidnykForm::MenuFontPasteClick()
+{
+    RichText->MenuFontPasteClick();
+}
+
+void TDovidnykForm::MenuFontInstallClick()
+{
+    RichText->MenuFontInstallClick();
+}
+
+void TDovidnykForm::ToolButtonImportAnecdotClick()
+{
+    if (auto *jokes = page<AnecdotPage>())
+        jokes->ToolButtonImportAnecdotClick();
 }
 
 } // namespace lynvar

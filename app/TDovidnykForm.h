@@ -25,6 +25,12 @@ class StandardActionList;
 class TDataModule2;
 class TFormAbout;
 class TFormOptions;
+class HandbookSearch;
+class HandbookSearchBox;
+class RichTextCommands;
+class StandardActionList;
+class TDataModule2;
+struct SearchHit;
 
 // The main window: composition root of the nine pages, the menus and the tool bar, and owner of
 // the state several pages share. Each page's behaviour lives in its own subsystem's folder.
@@ -55,6 +61,18 @@ public:
 
     // Main-menu commands whose work belongs to a page or another window forward to it here.
     // --- handbook
+    void ToolButtonFontClick();
+    void MenuFontPasteClick();
+    void MenuFontInstallClick();
+    void ToolButtonImportAnecdotClick();
+    // Shows the page of a record the handbook search found and makes the record current.
+    void openSearchHit(const SearchHit &hit);
+    // The search over the reference database, made when first needed.
+    HandbookSearch &handbookSearch();
+    // The font commands and their state (the last entered rich-text view, the two dialog fonts).
+    RichTextCommands *RichText = nullptr;
+    QAction *MenuExportAnecdot = nullptr;
+    HandbookSearchBox *EditHandbookSearch = nullptr;
     // --- diary
     // --- places
     // --- maintenance
@@ -80,8 +98,6 @@ public:
     static int knotPanelWidth(int height) { return height * 13 / 17; }
 
     QString ProgramFolder;
-    int FotoFishIndex = 0;
-    int FotoAnecdotIndex = 0;
 
     // The tool bar's pictures, and the places list's two status pictures.
     ImageList ImageList1;
@@ -174,6 +190,10 @@ private:
     void pageShown(int index);
     void setContentLanguage(bool ukrainian);
     void connectMaintenanceCommands();
+    // --- handbook
+    void connectHandbookCommands();
+    void connectHandbookData(TDataModule2 &dataModule);
+    std::unique_ptr<HandbookSearch> m_handbookSearch;
 
     IniFile &m_settings;
     AppServices &m_services;

@@ -20,6 +20,8 @@ public:
 
     // The user's option; QTextEdit::isReadOnly() tells whether input is possible now.
     using FieldControl::setReadOnly;
+    // True while the view fills itself with a record: its cursor moves then are not the user's.
+    bool isShowingRecord() const { return m_showing; }
 
     // A view that is shown fills itself once the window has been drawn; a caller that needs its
     // document at once (selection, formatting) fills it now.

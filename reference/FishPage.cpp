@@ -8,8 +8,13 @@
 #include "controls/PageParts.h"
 #include "controls/PictureView.h"
 #include "data/DataModule2.h"
+#include "reference/HandbookPictures.h"
 
+#include <QAction>
+#include <QCollator>
 #include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,6 +27,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 
 namespace lynvar {
 
@@ -132,6 +138,34 @@ void FishPage::build()
     N2 = pageparts::menuItem(PopupMenu1, u"N2"_s, u"Вставити"_s);
     pageparts::attachPopupMenu(PanelClass, PopupMenu1);
     pageparts::attachPopupMenu(DBGridFishAll, PopupMenu1);
+
+    m_smallPhoto = new PictureSlot(ImageFotoSmallFish);
+    m_bigPhoto = new PictureSlot(ImageFotoFish);
+    TabFish->installEventFilter(this);
+    connectHandlers();
+}
+
+bool FishPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == TabFish && event->type() == QEvent::Show && m_cardStale)
+        DBRichEditFishOpysChange();
+    return Page::eventFilter(watched, event);
+}
+
+void FishPage::connectHandlers()
+{
+    connect(DBGridFish, &DBGrid::titleClick, this, &FishPage::DBGridFishTitleClick);
+    connect(DBGridFishAll, &DBGrid::titleClick, this, &FishPage::DBGridFishAllTitleClick);
+    connect(DBGridFish, &DBGrid::dblClick, this, &FishPage::DBGridFishDblClick);
+    // Only the user's picks count: refilling the value list must not filter.
+    connect(ComboBoxFiltr, &QComboBox::activated, this, &FishPage::ComboBoxFiltrChange);
+    connect(ComboBoxFish, &QComboBox::activated, this, &FishPage::ComboBoxFishChange);
+    connect(Button1, &QPushButton::clicked, this, &FishPage::Button1Click);
+    connect(DBRichEditFishOpys, &DBRichEdit::changed, this, &FishPage::DBRichEditFishOpysChange);
+    connect(ImageFotoFish, &PictureView::clicked, this, &FishPage::ImageFotoFishClick);
+    connect(ImageFotoSmallFish, &PictureView::doubleClicked, this, &FishPage::ImageFotoSmallFishDblClick);
+    connect(N1, &QAction::triggered, this, &FishPage::N1Click);
+    connect(N2, &QAction::triggered, this, &FishPage::N2Click);
 }
 
 void FishPage::buildFilterBar()
@@ -308,6 +342,194 @@ void FishPage::bind(TDataModule2 &dataModule)
     DBRichEditFishOpys->setDataSource(fish);
     for (DBText *view : {CUkr, OUkr, FUkr, GUkr, SUkr, CLat, OLat, FLat, GLat, SLat})
         view->setDataSource(fish);
+}
+
+void FishPage::refreshViews()
+{
+    DBRichEditFishOpysChange();
+}
+
+const QStringList &FishPage::classificationFields()
+{
+    static const QStringList fields = {
+        u"SpeciesUA"_s, u"SpeciesRU"_s, u"Species"_s,   u"GenusUA"_s,   u"GenusRU"_s,
+        u"Genus"_s,     u"FamiliaUA"_s, u"FamiliaRU"_s, u"Familia"_s,   u"OrdoUA"_s,
+        u"OrdoRU"_s,    u"Ordo"_s,      u"ClassisUA"_s, u"ClassisRU"_s, u"Classis"_s,
+    };
+    return fields;
+}
+
+DataSet *FishPage::fishTable() const
+{
+    return dataModule() ? &dataModule()->FishTable : nullptr;
+}
+
+QString FishPage::currentSpecies() const
+{
+    DataSet *fish = fishTable();
+    if (!fish || !fish->isActive() || fish->currentRow() < 0)
+        return {};
+    return fish->field(u"Species").asString();
+}
+
+QString FishPage::photoFile(const QString &species, int number) const
+{
+    return services().programFolder + u"/fish/"_s + species + u'/' + QString::number(number) + u".jpg"_s;
+}
+
+QString FishPage::placeholderFile() const
+{
+    return services().programFolder + u"/fish/no_photo.jpg"_s;
+}
+
+// --- the catalogue
+
+void FishPage::sortByTitle(const QString &field)
+{
+    DataSet *fish = fishTable();
+    if (!fish || field.isEmpty())
+        return;
+    const QString ascending = field + u" ASC"_s;
+    // Whichever grid set the order, the toggle looks only at the table's sort text.
+    fish->setSort(fish->sort() == ascending ? field + u" DESC"_s : ascending);
+}
+
+void FishPage::DBGridFishTitleClick(int column)
+{
+    sortByTitle(DBGridFish->columnFieldName(column));
+}
+
+void FishPage::DBGridFishAllTitleClick(int column)
+{
+    sortByTitle(DBGridFishAll->columnFieldName(column));
+}
+
+void FishPage::ComboBoxFiltrChange()
+{
+    DataSet *fish = fishTable();
+    const QString field = ComboBoxFiltr->currentData().toString();
+    if (!fish || field.isEmpty())
+        return;
+    fish->setFiltered(false);
+    ComboBoxFish->clear();
+
+    // Every distinct text the field holds over the whole table, once each, without the empty one.
+    // The rows are read where they stand, so the card is refreshed once, for the first fish, and not
+    // for every fish on the way.
+    const int f = fish->fieldIndex(field);
+    QStringList values;
+    for (int row = 0, rows = fish->recordCount(); row < rows; ++row) {
+        QString value = fish->valueAt(row, f).toString();
+        if (!value.isEmpty() && !values.contains(value))
+            values << std::move(value);
+    }
+    QCollator collator{QLocale(QLocale::Ukrainian, QLocale::Ukraine)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(values.begin(), values.end(), [&collator](const QString &a, const QString &b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+    ComboBoxFish->addItems(values);
+    ComboBoxFish->setCurrentIndex(-1);
+    fish->first();
+}
+
+void FishPage::ComboBoxFishChange()
+{
+    DataSet *fish = fishTable();
+    const QString field = ComboBoxFiltr->currentData().toString();
+    if (!fish || field.isEmpty() || ComboBoxFish->currentIndex() < 0)
+        return;
+    // A value may hold an apostrophe ("В'юн"): doubled, it stays inside the quoted text.
+    QString value = ComboBoxFish->currentText();
+    value.replace(u'\'', u"''"_s);
+    fish->setFiltered(true);
+    fish->setFilter(field + u" = '"_s + value + u'\'');
+}
+
+void FishPage::Button1Click()
+{
+    if (DataSet *fish = fishTable())
+        fish->setFiltered(false);
+}
+
+void FishPage::DBGridFishDblClick() {}
+
+// --- the card
+
+void FishPage::DBRichEditFishOpysChange()
+{
+    if (!isBuilt())
+        return;
+    // Other commands walk the whole fish table (the catch, the marker files): while nobody sees the
+    // card that costs nothing, and the card catches up when its page is shown.
+    if (!TabFish->isVisible()) {
+        m_cardStale = true;
+        return;
+    }
+    m_cardStale = false;
+    // The rows pack themselves: each part starts where the one before it ends.
+    PanelClass->layout()->activate();
+
+    // A missing or unreadable photo shows the placeholder; a missing placeholder an empty view.
+    const QString species = currentSpecies();
+    const bool named = isPictureName(species);
+    if (!named || !m_smallPhoto->show(services().programFolder + u"/fish/small/"_s + species + u".jpg"_s,
+                                      PictureSlot::Fit::KeepStretch))
+        m_smallPhoto->show(placeholderFile(), PictureSlot::Fit::KeepStretch);
+    if (!named || !m_bigPhoto->show(photoFile(species, 1), PictureSlot::Fit::ApplyFitRule))
+        m_bigPhoto->show(placeholderFile(), PictureSlot::Fit::KeepStretch);
+}
+
+void FishPage::ImageFotoFishClick()
+{
+    if (!isBuilt())
+        return;
+    const QString species = currentSpecies();
+    const bool named = isPictureName(species);
+    if (named && QFileInfo(photoFile(species, FotoFishIndex)).isFile()) {
+        m_bigPhoto->showOrThrow(photoFile(species, FotoFishIndex), PictureSlot::Fit::ApplyFitRule);
+        ++FotoFishIndex;
+        return;
+    }
+    FotoFishIndex = 1;
+    if (named && QFileInfo(photoFile(species, 1)).isFile()) {
+        m_bigPhoto->showOrThrow(photoFile(species, 1), PictureSlot::Fit::ApplyFitRule);
+        FotoFishIndex = 2;
+    } else {
+        m_bigPhoto->showOrThrow(placeholderFile(), PictureSlot::Fit::KeepStretch);
+    }
+}
+
+void FishPage::ImageFotoSmallFishDblClick()
+{
+    if (isBuilt())
+        PageControlOpysFish->setCurrentWidget(TabSheetFoto);
+}
+
+void FishPage::N1Click()
+{
+    DataSet *fish = fishTable();
+    if (!fish || !fish->isActive() || fish->currentRow() < 0)
+        return;
+    QStringList copy;
+    for (const QString &field : classificationFields())
+        copy << fish->field(field).asString();
+    ClassCopy = copy;
+}
+
+void FishPage::N2Click()
+{
+    DataSet *fish = fishTable();
+    // Nothing copied yet: pasting would wipe fifteen fields. Without a current fish, editing would
+    // start a new one.
+    if (!fish || ClassCopy.size() != classificationFields().size() || !fish->isActive() ||
+        fish->currentRow() < 0)
+        return;
+    fish->edit();
+    for (int i = 0; i < ClassCopy.size(); ++i)
+        fish->field(classificationFields().at(i)).setString(ClassCopy.at(i));
+    fish->post();
 }
 
 } // namespace lynvar

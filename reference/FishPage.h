@@ -3,6 +3,8 @@
 
 #include "controls/Page.h"
 
+#include <QStringList>
+
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -20,16 +22,50 @@ namespace lynvar {
 class DBGrid;
 class DBRichEdit;
 class DBText;
+class DataSet;
+class PictureSlot;
 class PictureView;
 class TDataModule2;
 
-// The controls of the fish page: the filter bar, the fish list, the fish card, the classification
-// table. They are made the first time the page is needed.
+// The fish page: the filter bar, the fish list, the fish card, the classification table, and their
+// handlers. Both grids, the card and the fish choice dialog show the one fish table, so the order and
+// the filter set here hold for all of them. The controls are made the first time the page is needed.
 class FishPage final : public Page
 {
     Q_OBJECT
 public:
     FishPage(QWidget *TabFish, AppServices &services);
+
+    // A title click sorts the fish table by that column: ascending, then each further click on the
+    // same column toggles the direction.
+    void DBGridFishTitleClick(int column);
+    void DBGridFishAllTitleClick(int column);
+    // A filter kind was picked: the filter goes off and the value list offers every distinct value of
+    // the kind's field; the first fish becomes current.
+    void ComboBoxFiltrChange();
+    // A value was picked: only the fish with that value show.
+    void ComboBoxFishChange();
+    // "X": the filter goes off; both lists keep their choice.
+    void Button1Click();
+    void DBGridFishDblClick();
+
+    // The card refresh: classification lines, small photo, photo 1 (or the placeholder).
+    void DBRichEditFishOpysChange();
+    // Shows the next photo of the current fish, from 1 again after the last.
+    void ImageFotoFishClick();
+    // Turns the card to "Фото".
+    void ImageFotoSmallFishDblClick();
+    // Copies the current fish's classification; pastes it into the current fish and posts it.
+    void N1Click();
+    void N2Click();
+
+    // The fields N1Click copies, in their order.
+    static const QStringList &classificationFields();
+
+    // The number of the photo the next click shows; the main window sets it to 1 when first shown.
+    int FotoFishIndex = 0;
+    // The classification N1Click copied, in the order of classificationFields(); empty until then.
+    QStringList ClassCopy;
 
     QWidget *TabFish = nullptr;
 
@@ -78,13 +114,26 @@ public:
 protected:
     void build() override;
     void bind(TDataModule2 &dataModule) override;
+    void refreshViews() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    DataSet *fishTable() const;
+    QString currentSpecies() const;
+    QString photoFile(const QString &species, int number) const;
+    QString placeholderFile() const;
+    void sortByTitle(const QString &field);
+
     void buildFilterBar();
     void buildFishList();
     void buildCard();
     void buildClassPanel();
     void buildClassTable();
+    void connectHandlers();
+
+    PictureSlot *m_smallPhoto = nullptr;
+    PictureSlot *m_bigPhoto = nullptr;
+    bool m_cardStale = false; // the current fish changed while the page was hidden
 };
 
 } // namespace lynvar

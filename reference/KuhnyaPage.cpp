@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/KuhnyaPage.h"
 
+#include "common/AppServices.h"
 #include "controls/DBGrid.h"
 #include "controls/DBRichEdit.h"
 #include "controls/PageParts.h"
 #include "controls/PictureView.h"
 #include "data/DataModule2.h"
+#include "reference/HandbookPictures.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -51,12 +53,35 @@ void KuhnyaPage::build()
     pageparts::pageMargins(layout);
     layout->addWidget(GroupBoxKuhnyaName);
     layout->addWidget(DBRichEditKuhnya, 1);
+
+    m_picture = new PictureSlot(ImageKuhnyaSmall);
+    connect(DBRichEditKuhnya, &DBRichEdit::changed, this, &KuhnyaPage::DBRichEditKuhnyaChange);
 }
 
 void KuhnyaPage::bind(TDataModule2 &dataModule)
 {
     DBGridKuhnyaName->setDataSource(&dataModule.KuhnyaDS);
     DBRichEditKuhnya->setDataSource(&dataModule.KuhnyaDS);
+}
+
+void KuhnyaPage::refreshViews()
+{
+    DBRichEditKuhnyaChange();
+}
+
+void KuhnyaPage::DBRichEditKuhnyaChange()
+{
+    if (!isBuilt())
+        return;
+    DataSet *recipes = dataModule() ? &dataModule()->KuhnyaTable : nullptr;
+    const bool hasRecipe = recipes && recipes->isActive() && recipes->currentRow() >= 0;
+    const QString &folder = services().programFolder;
+    // A recipe not yet posted has no number, so no picture.
+    if (!hasRecipe || recipes->field(u"ID").isNull() ||
+        !m_picture->show(folder + u"/kuhnya/"_s + QString::number(recipes->field(u"ID").asInteger()) +
+                             u".jpg"_s,
+                         PictureSlot::Fit::KeepStretch))
+        m_picture->show(folder + u"/kuhnya/no-photo.jpg"_s, PictureSlot::Fit::KeepStretch);
 }
 
 } // namespace lynvar

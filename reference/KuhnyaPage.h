@@ -11,16 +11,20 @@ namespace lynvar {
 
 class DBGrid;
 class DBRichEdit;
+class PictureSlot;
 class PictureView;
 class TDataModule2;
 
-// The controls of the cookery page: the recipe list, its picture and the recipe. They are made the first time
-// the page is needed.
+// The cookery page: the recipe list, its picture and the recipe. The controls are made the first time the
+// page is needed.
 class KuhnyaPage final : public Page
 {
     Q_OBJECT
 public:
     KuhnyaPage(QWidget *TabKuhnya, AppServices &services);
+
+    // The recipe picture step: the picture named after the recipe's ID, else the cookery placeholder.
+    void DBRichEditKuhnyaChange();
 
     QWidget *TabKuhnya = nullptr;
     QGroupBox *GroupBoxKuhnyaName = nullptr;
@@ -33,6 +37,10 @@ public:
 protected:
     void build() override;
     void bind(TDataModule2 &dataModule) override;
+    void refreshViews() override;
+
+private:
+    PictureSlot *m_picture = nullptr;
 };
 
 } // namespace lynvar

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/VuzlyPage.h"
 
+#include "common/AppServices.h"
 #include "controls/DBGrid.h"
 #include "controls/DBRichEdit.h"
 #include "controls/PageParts.h"
 #include "controls/PictureView.h"
 #include "data/DataModule2.h"
+#include "reference/HandbookPictures.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -49,12 +51,35 @@ void VuzlyPage::build()
     pageparts::pageMargins(layout);
     layout->addWidget(GroupBox7);
     layout->addWidget(Splitter4, 1);
+
+    m_picture = new PictureSlot(ImageVuzly);
+    connect(DBRichEditVuzly, &DBRichEdit::changed, this, &VuzlyPage::DBRichEditVuzlyChange);
 }
 
 void VuzlyPage::bind(TDataModule2 &dataModule)
 {
     DBGridVuzly->setDataSource(&dataModule.VuzlyDS);
     DBRichEditVuzly->setDataSource(&dataModule.VuzlyDS);
+}
+
+void VuzlyPage::refreshViews()
+{
+    DBRichEditVuzlyChange();
+}
+
+void VuzlyPage::DBRichEditVuzlyChange()
+{
+    if (!isBuilt())
+        return;
+    // Looked up by the Ukrainian name in either content language.
+    QString name;
+    DataSet *knots = dataModule() ? &dataModule()->VuzlyTable : nullptr;
+    if (knots && knots->isActive() && knots->currentRow() >= 0)
+        name = knots->field(u"NameUA").asString();
+    const QString &folder = services().programFolder;
+    if (!isPictureName(name) ||
+        !m_picture->show(folder + u"/vuzly/"_s + name + u".jpg"_s, PictureSlot::Fit::ApplyFitRule))
+        m_picture->show(folder + u"/fish/no_photo.jpg"_s, PictureSlot::Fit::KeepStretch);
 }
 
 } // namespace lynvar

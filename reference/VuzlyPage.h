@@ -11,16 +11,21 @@ namespace lynvar {
 
 class DBGrid;
 class DBRichEdit;
+class PictureSlot;
 class PictureView;
 class TDataModule2;
 
-// The controls of the knots page: the knot list, its text and its picture. They are made the first time the
-// page is needed.
+// The knots page: the knot list, its text and its picture. The controls are made the first time the page
+// is needed.
 class VuzlyPage final : public Page
 {
     Q_OBJECT
 public:
     VuzlyPage(QWidget *TabVuzly, AppServices &services);
+
+    // The knot picture step: the picture named after the knot's Ukrainian name, else the fish
+    // placeholder.
+    void DBRichEditVuzlyChange();
 
     QWidget *TabVuzly = nullptr;
     QGroupBox *GroupBox7 = nullptr;
@@ -33,6 +38,10 @@ public:
 protected:
     void build() override;
     void bind(TDataModule2 &dataModule) override;
+    void refreshViews() override;
+
+private:
+    PictureSlot *m_picture = nullptr;
 };
 
 } // namespace lynvar

@@ -150,7 +150,7 @@ private Q_SLOTS:
             QTest::newRow(menu) << QString::fromLatin1(menu) << QString::fromLatin1(items).split(u' ');
         };
         row("MainMenu1", "MenuFile MenuPravka MenuSettings MenuDovidka");
-        row("MenuFile", "MenuInsert MenuEdit MenuPost - MenuExit");
+        row("MenuFile", "MenuInsert MenuEdit MenuPost - MenuExportAnecdot - MenuExit");
         row("MenuPravka", "MenuCopy MenuPaste MenuCut - MenuFormat MenuSelectAll MenuFontPaste "
                           "MenuFontInstall MenuFontFormat");
         row("MenuFormat", "MenuBold MenuItalic MenuUnderline - MenuAlignLeft MenuCenter MenuAlignRight");
@@ -189,6 +189,7 @@ private Q_SLOTS:
         row("MenuInsert", "Створити новий", "Ctrl+N");
         row("MenuEdit", "Редагувати", "F2");
         row("MenuPost", "Зберегти", "Ctrl+S");
+        row("MenuExportAnecdot", "Експорт анекдотів…");
         row("MenuExit", "Вихід");
         row("MenuPravka", "Правка");
         row("MenuCopy", "Скопіювати", "Ctrl+C");
@@ -282,13 +283,14 @@ private Q_SLOTS:
 
     void toolBarHoldsItsButtonsInOrder()
     {
-        QCOMPARE(entries(form().ToolBar1),
-                 QString::fromLatin1(
-                     "ToolButtonInsert ToolButtonEdit ToolButtonPost - ToolButtonBold ToolButtonItalic "
-                     "ToolButtonUnderline - ToolButtonLeft ToolButtonCenter ToolButtonRight - "
-                     "ToolButtonPaste ToolButtonCopy ToolButtonCut - ToolButtonFont "
-                     "ToolButtonImportAnecdot ToolButtonVidget ToolButtonUA ToolButtonRU")
-                     .split(u' '));
+        QCOMPARE(
+            entries(form().ToolBar1),
+            QString::fromLatin1(
+                "ToolButtonInsert ToolButtonEdit ToolButtonPost - ToolButtonBold ToolButtonItalic "
+                "ToolButtonUnderline - ToolButtonLeft ToolButtonCenter ToolButtonRight - "
+                "ToolButtonPaste ToolButtonCopy ToolButtonCut - ToolButtonFont "
+                "ToolButtonImportAnecdot ToolButtonVidget ToolButtonUA ToolButtonRU - EditHandbookSearch")
+                .split(u' '));
     }
 
     void toolButtonsHaveTheirHintsPicturesAndStates_data()

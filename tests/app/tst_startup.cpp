@@ -10,6 +10,7 @@
 #include "data/DataModule2.h"
 #include "diary/SchodennykPage.h"
 #include "places/FishMapPage.h"
+#include "reference/FishPage.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/StartedApplication.h"
@@ -59,7 +60,7 @@ private Q_SLOTS:
         QVERIFY(run.dialogs.errors.isEmpty());
         QVERIFY(run.dialogs.messages.isEmpty());
         QCOMPARE(form.ProgramFolder, folder.path());
-        QCOMPARE(form.FotoFishIndex, 1);
+        QCOMPARE(form.page<FishPage>()->FotoFishIndex, 1);
         QCOMPARE(folder.readFile(QStringLiteral("options.ini")),
                  QByteArray("[Install]\r\nNewInstall=false\r\n"));
     }

@@ -6,6 +6,7 @@
 #include "data/Connection.h"
 #include "data/Schema.h"
 #include "data/TitleDerivation.h"
+#include "reference/HandbookSearch.h"
 
 #include <QDir>
 #include <QFile>
@@ -248,6 +249,16 @@ void SeedBuilder::buildReferenceDatabase(const QString &outputFile) const
             }
         }
         transaction.commit();
+    }
+    {
+        // The handbook search index, from the texts as the database now holds them.
+        Connection connection(QStringLiteral("ADOConnectionBook"));
+        connection.setDatabaseFile(temporary);
+        connection.open();
+        HandbookSearch::buildIndex(connection);
+        // The file ships in the journal mode it was made in; the program sets its own when it opens it.
+        connection.execute(QStringLiteral("PRAGMA journal_mode=DELETE"));
+        connection.close();
     }
     QFile::remove(outputFile);
     if (!QFile::rename(temporary, outputFile))
