@@ -63,6 +63,7 @@ TDovidnykForm::TDovidnykForm(IniFile &settings, AppServices &services, QWidget *
     buildMenus();
     buildStatusBar();
     resize(1024, 726);
+    connectPlacesCommands();
 }
 
 TDovidnykForm::~TDovidnykForm() = default;
@@ -425,6 +426,15 @@ void TDovidnykForm::MenuUkranianClick()
 void TDovidnykForm::MenuRussianClick()
 {
     setContentLanguage(false);
+}
+
+void TDovidnykForm::connectPlacesCommands()
+{
+    FishMapPage *places = page<FishMapPage>();
+    places->setStatusPictures(ImageList2.pixmap(StatusImageUnticked), ImageList2.pixmap(StatusImageTicked));
+    // Russian exactly when the switch has set Russian: before any switch the views show the
+    // Ukrainian fields, and so do the addresses.
+    places->setRussianContent([this] { return ToolButtonRU->isChecked(); });
 }
 
 } // namespace lynvar

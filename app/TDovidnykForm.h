@@ -155,6 +155,7 @@ private:
     void buildStatusBar();
     void pageShown(int index);
     void setContentLanguage(bool ukrainian);
+    void connectPlacesCommands();
 
     IniFile &m_settings;
     AppServices &m_services;

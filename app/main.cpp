@@ -4,6 +4,7 @@
 #include "app/LynvarApplication.h"
 #include "app/QtUserDialogs.h"
 #include "common/Clock.h"
+#include "places/WebEngineView.h"
 
 #include <QDir>
 
@@ -16,9 +17,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
     lynvar::QtUserDialogs dialogs;
     lynvar::SystemClock clock;
+    lynvar::WebEngineViewFactory webViews;
     lynvar::AppServices services;
     services.dialogs = &dialogs;
     services.clock = &clock;
+    services.webViews = &webViews;
     try {
         lynvar::LynvarApplication program(programFolder, services);
         program.create();

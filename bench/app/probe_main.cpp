@@ -6,6 +6,7 @@
 #include "app/QtUserDialogs.h"
 #include "app/TDovidnykForm.h"
 #include "common/Clock.h"
+#include "places/WebEngineView.h"
 
 #include <QDir>
 #include <QTimer>
@@ -18,9 +19,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
     lynvar::QtUserDialogs dialogs;
     lynvar::SystemClock clock;
+    lynvar::WebEngineViewFactory webViews;
     lynvar::AppServices services;
     services.dialogs = &dialogs;
     services.clock = &clock;
+    services.webViews = &webViews;
     lynvar::LynvarApplication program(programFolder, services);
     program.create();
     program.showMainWindow();
