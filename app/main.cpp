@@ -12,12 +12,14 @@ int main(int argc, char *argv[])
 {
     // The program folder is the working folder at start-up, not the executable's folder.
     const QString programFolder = QDir::currentPath();
+    // The browser engine, loaded when a page is first shown, shares the application's graphics contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     lynvar::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("LynvarBook"));
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
     lynvar::QtUserDialogs dialogs;
     lynvar::SystemClock clock;
-    lynvar::WebEngineViewFactory webViews;
+    lynvar::WebEngineViewFactory webViews(lynvar::WebEngineViewFactory::modulePathBesideProgram());
     lynvar::AppServices services;
     services.dialogs = &dialogs;
     services.clock = &clock;

@@ -53,10 +53,13 @@ constexpr char16_t AllPlacesScript[] = uR"(
   lbPlaces.forEach(function (place) {
     var position = L.latLng(place.lat, place.lng);
     var label = place.rating > 0 ? place.name + ' — оцінка ' + place.rating : place.name;
-    var text = document.createElement('span');
-    text.textContent = label;
     var marker = L.marker(position, {title: label});
-    marker.bindTooltip(text);
+    // The label as text, never as markup; made when first shown.
+    marker.bindTooltip(function () {
+      var text = document.createElement('span');
+      text.textContent = label;
+      return text;
+    });
     marker.on('click', function () { window.location.href = lbPlaceAddress + place.id; });
     marker.addTo(map);
     positions.push(position);

@@ -1,90 +1,62 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "places/WebEngineView.h"
 
+#include "common/Error.h"
 #include "places/MapPageWriter.h"
 
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
+#include <QCoreApplication>
+#include <QDir>
+#include <QUrl>
+#include <QWidget>
 
 namespace lynvar {
 namespace {
 
-// Turns a local page's request for a place address into a signal instead of a navigation. Only
-// the program's own pages (local files) may ask; a web site's link to such an address goes nowhere.
-class PlacePage final : public QWebEnginePage
-{
-    Q_OBJECT
-public:
-    using QWebEnginePage::QWebEnginePage;
-
-Q_SIGNALS:
-    void placeChosen(qint64 id);
-
-protected:
-    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
-    {
-        static const QString prefix = WebView::placeAddress(0).chopped(1);
-        const QString address = url.toString();
-        if (!address.startsWith(prefix))
-            return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
-        bool isNumber = false;
-        const qint64 id = address.mid(prefix.size()).toLongLong(&isNumber);
-        if (isNumber && this->url().isLocalFile())
-            Q_EMIT placeChosen(id);
-        return false;
-    }
-};
-
+// The module's view, reached through its invokable methods and its signal by name.
 class EngineView final : public WebView
 {
     Q_OBJECT
 public:
-    explicit EngineView(QWidget *host) : WebView(host), m_view(new QWebEngineView(host))
+    EngineView(QWidget *host, QWidget *view) : WebView(host), m_view(view)
     {
         m_view->setObjectName(QStringLiteral("WebBrowser1"));
-        auto *page = new PlacePage(QWebEngineProfile::defaultProfile(), m_view);
-        QWebEngineSettings *settings = page->settings();
-        // The map pages are local files whose tiles come from a tile server.
-        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
-        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-        settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
-        m_view->setPage(page);
-        connect(page, &PlacePage::placeChosen, this, &WebView::placeChosen);
+        connect(m_view, SIGNAL(placeChosen(qint64)), this, SIGNAL(placeChosen(qint64)));
     }
 
     QWidget *widget() override { return m_view; }
-    void showFile(const QString &path) override { m_view->load(QUrl::fromLocalFile(path)); }
-    void showUrl(const QUrl &url) override { m_view->load(url); }
-
+    void showFile(const QString &path) override { showUrl(QUrl::fromLocalFile(path)); }
+    void showUrl(const QUrl &url) override { QMetaObject::invokeMethod(m_view, "showUrl", Q_ARG(QUrl, url)); }
     void setMapTiles(const QString &address) override
     {
-        static const QString name = QStringLiteral("lynvarbook-map-tiles");
-        QWebEngineScriptCollection &scripts = m_view->page()->scripts();
-        for (const QWebEngineScript &old : scripts.find(name))
-            scripts.remove(old);
-        QWebEngineScript script;
-        script.setName(name);
-        script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-        script.setWorldId(QWebEngineScript::MainWorld);
-        script.setRunsOnSubFrames(false);
-        script.setSourceCode(QStringLiteral("if (location.protocol === 'file:') { window.lbTileAddress = ") +
-                             MapPageWriter::scriptString(address) + QStringLiteral("; }"));
-        scripts.insert(script);
+        const QString source =
+            QStringLiteral("if (location.protocol === 'file:') { window.lbTileAddress = ") +
+            MapPageWriter::scriptString(address) + QStringLiteral("; }");
+        QMetaObject::invokeMethod(m_view, "setStartScript", Q_ARG(QString, source));
     }
 
 private:
-    QWebEngineView *m_view;
+    QWidget *m_view;
 };
 
 } // namespace
 
+WebEngineViewFactory::WebEngineViewFactory(const QString &modulePath) : m_module(modulePath) {}
+
+QString WebEngineViewFactory::modulePathBesideProgram()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/lynvar-webengine.so");
+}
+
 WebView *WebEngineViewFactory::create(QWidget *host)
 {
-    return new EngineView(host);
+    if (!m_makeView) {
+        m_module.setLoadHints(QLibrary::PreventUnloadHint);
+        m_makeView = reinterpret_cast<MakeView>(m_module.resolve("lynvarbook_make_web_view"));
+        if (!m_makeView)
+            throw Error(QStringLiteral("Переглядач веб-сторінок не вдалося запустити (%1): %2")
+                            .arg(QDir::toNativeSeparators(m_module.fileName()), m_module.errorString()));
+    }
+    return new EngineView(host, m_makeView(host));
 }
 
 } // namespace lynvar

@@ -15,11 +15,12 @@
 int main(int argc, char *argv[])
 {
     const QString programFolder = QDir::currentPath();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     lynvar::GuardedApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
     lynvar::QtUserDialogs dialogs;
     lynvar::SystemClock clock;
-    lynvar::WebEngineViewFactory webViews;
+    lynvar::WebEngineViewFactory webViews(lynvar::WebEngineViewFactory::modulePathBesideProgram());
     lynvar::AppServices services;
     services.dialogs = &dialogs;
     services.clock = &clock;

@@ -7,6 +7,7 @@
 #include "data/DataModule2.h"
 #include "places/FishMapPage.h"
 #include "places/WebEngineView.h"
+#include "tests/support/PageScript.h"
 #include "tests/support/StartedApplication.h"
 #include "tests/support/TileServer.h"
 
@@ -42,7 +43,7 @@ class TestMapViewWebEngine : public QObject
     Q_OBJECT
 
     TileServer m_tiles;
-    WebEngineViewFactory m_realViews;
+    WebEngineViewFactory m_realViews{QStringLiteral(LYNVAR_WEBENGINE_MODULE)};
     std::unique_ptr<ProgramFolder> m_folder;
     std::unique_ptr<StartedApplication> m_run;
 
@@ -63,35 +64,16 @@ class TestMapViewWebEngine : public QObject
 
     QWebEngineView *view() { return page().WebBrowser1Host->findChild<QWebEngineView *>(); }
 
-    QVariant evaluate(const QString &script)
-    {
-        QVariant result;
-        bool done = false;
-        view()->page()->runJavaScript(script, [&](const QVariant &value) {
-            result = value;
-            done = true;
-        });
-        if (!QTest::qWaitFor([&] { return done; }, Patience))
-            qWarning("no answer from the page to %s", qPrintable(script));
-        return result;
-    }
+    QVariant evaluate(const QString &script) { return lynvar::test::evaluate(view(), script, Patience); }
 
     // Presses a map button and waits until the page has loaded and shows tiles.
     bool showAndWait(QPushButton *button)
     {
         button->click();
-        QWebEngineView *v = view();
-        if (!v)
-            return false;
-        QSignalSpy loaded(v, &QWebEngineView::loadFinished);
-        if (!loaded.wait(Patience) || !loaded.first().first().toBool())
-            return false;
-        return QTest::qWaitFor(
-            [&] {
-                return evaluate(QStringLiteral("document.querySelectorAll('.leaflet-tile-loaded').length"))
-                           .toInt() > 0;
-            },
-            Patience);
+        return view() && waitForLoad(view(), Patience) &&
+               waitForScript(view(),
+                             QStringLiteral("document.querySelectorAll('.leaflet-tile-loaded').length > 0"),
+                             Patience);
     }
 
 private Q_SLOTS:
@@ -176,6 +158,12 @@ private Q_SLOTS:
                          "Array.from(document.querySelectorAll('.leaflet-marker-icon')).map(m => m.title)"))
                 .toStringList();
         QVERIFY2(titles.contains(hostile + QStringLiteral(" — оцінка 5")), qPrintable(titles.join(u'|')));
+        // Its label, opened, is that text too.
+        QCOMPARE(evaluate(QStringLiteral("lbMap.eachLayer(l => { if (l.getTooltip && l.getTooltip() && "
+                                         "l.options.title.startsWith('</script>')) l.openTooltip(); }); "
+                                         "document.querySelector('.leaflet-tooltip').textContent"))
+                     .toString(),
+                 hostile + QStringLiteral(" — оцінка 5"));
         QCOMPARE(evaluate(QStringLiteral("typeof window.lbInjected")).toString(),
                  QStringLiteral("undefined"));
         QCOMPARE(evaluate(QStringLiteral("document.querySelector('#lb-unplaced li').textContent")).toString(),
