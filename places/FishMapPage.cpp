@@ -525,7 +525,9 @@ WebView &FishMapPage::webView()
                 QStringLiteral("Сторінку неможливо показати: у програмі немає переглядача веб-сторінок"));
         WebBrowser1 = factory->create(WebBrowser1Host);
         WebBrowser1Host->layout()->addWidget(WebBrowser1->widget());
-        connect(WebBrowser1, &WebView::placeChosen, this, &FishMapPage::choosePlace);
+        // Queued: the request comes from inside the browser engine, and making the place current
+        // may fail (a pending edit that cannot be stored), which the event loop then reports.
+        connect(WebBrowser1, &WebView::placeChosen, this, &FishMapPage::choosePlace, Qt::QueuedConnection);
     }
     return *WebBrowser1;
 }

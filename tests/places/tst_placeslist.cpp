@@ -469,8 +469,11 @@ private Q_SLOTS:
         QCOMPARE(run.places().currentRow(), current); // making the page moves nothing
 
         run.view()->clickPlace(b);
+        QCOMPARE(run.field("Name"), QStringLiteral("D")); // not from inside the engine's call
+        QCoreApplication::processEvents();
         QCOMPARE(run.field("Name"), QStringLiteral("B"));
         run.view()->clickPlace(999999); // deleted since: nothing happens
+        QCoreApplication::processEvents();
         QCOMPARE(run.field("Name"), QStringLiteral("B"));
         run.page().ButtonViewAllMap->click();
         QCOMPARE(run.webViews.made.size(), 1);
