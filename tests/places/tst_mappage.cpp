@@ -183,15 +183,6 @@ private Q_SLOTS:
             MapPageWriter::scriptString(QStringLiteral("http://127.0.0.1:9/{z}/{x}/{y}.png\"</script>"))));
     }
 
-    void allPlacesPageWithoutPlacesHasNoList()
-    {
-        const QString page =
-            QString::fromUtf8(MapPageWriter::allPlacesPage({}, QStringLiteral("t"), QString()));
-        QVERIFY(!page.contains(QStringLiteral("lb-unplaced\">")));
-        QCOMPARE(between(page, QStringLiteral("var lbPlaces = ["), QStringLiteral("];")),
-                 QStringLiteral("\n"));
-    }
-
     void writeFileReplacesTheFileOrSaysWhyNot()
     {
         QTemporaryDir dir;

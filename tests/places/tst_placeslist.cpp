@@ -439,17 +439,6 @@ private Q_SLOTS:
         QVERIFY(run.dialogs.errors.isEmpty());
     }
 
-    void urlCommandOnAnEmptyListStoresANewPlace()
-    {
-        ProgramFolder folder;
-        Started run(folder);
-        run.dialogs.textAnswers << std::optional(run.addresses().meteo + QStringLiteral("ua/33345"));
-        run.page().ButtonGetMeteo->click();
-        QCOMPARE(run.places().recordCount(), 1);
-        QCOMPARE(run.field("MistoMeteo"), QStringLiteral("33345"));
-        QVERIFY(run.places().field(u"Name").isNull());
-    }
-
     void allPlacesMapMarksThePlacesAndAClickSelectsOne()
     {
         ProgramFolder folder;

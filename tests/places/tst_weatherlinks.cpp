@@ -4,8 +4,6 @@
 #include "common/Error.h"
 #include "places/WeatherLinks.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace lynvar;
@@ -181,21 +179,6 @@ private Q_SLOTS:
         QVERIFY(shipped.mapHome.startsWith(QStringLiteral("https://")));
         for (const char *part : {"{z}", "{x}", "{y}"})
             QVERIFY(shipped.mapTiles.contains(QLatin1StringView(part)));
-    }
-
-    void servicesFileIsReadFromTheProgramFolder()
-    {
-        QTemporaryDir folder;
-        QFile file(ServiceAddresses::fileName(folder.path()));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[weather]\r\nmeteo=http://127.0.0.1:8080/\r\n[Map]\r\nTiles=http://127.0.0.1/{z}/{x}/"
-                   "{y}.png\r\n");
-        file.close();
-        const ServiceAddresses read = ServiceAddresses::read(folder.path());
-        QCOMPARE(read.meteo, QStringLiteral("http://127.0.0.1:8080/"));
-        QCOMPARE(read.mapTiles, QStringLiteral("http://127.0.0.1/{z}/{x}/{y}.png"));
-        QVERIFY(read.rp5.isEmpty());
-        QVERIFY(read.mapHome.isEmpty());
     }
 };
 
