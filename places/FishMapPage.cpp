@@ -499,6 +499,12 @@ void FishMapPage::FishMapTableAfterScroll()
     if (!isBuilt() || !dataModule())
         return;
     DataSet &table = dataModule()->FishMapTable;
+    // A records database that did not open leaves the details empty.
+    if (!table.isActive()) {
+        DBMemoOplata->setEnabled(false);
+        ListBoxFish->clear();
+        return;
+    }
     DBMemoOplata->setEnabled(table.field(u"Oplata").asBoolean());
 
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
