@@ -56,7 +56,7 @@ void LynvarApplication::create()
     FormSposobyLovu.setFactory([owner] { return new TFormSposobyLovu(owner); });
     FormFish.setFactory([owner] { return new TFormFish(owner); });
     EditSchodennykForm.setFactory([owner] { return new TEditSchodennykForm(owner); });
-    FormBrowser.setFactory([owner] { return new TFormBrowser(owner); });
+    FormBrowser.setFactory([this, owner] { return new TFormBrowser(m_services, DataModule2, owner); });
     FormOptions.setFactory(
         [owner, data, services] { return new TFormOptions(data, *services->dialogs, owner); });
     DovidnykForm->setMaintenanceDialogs(&FormOptions, &FormAbout);

@@ -75,6 +75,7 @@ TDovidnykForm::TDovidnykForm(IniFile &settings, AppServices &services, QWidget *
     connectHandbookCommands();
     resize(1024, 726);
     connectMaintenanceCommands();
+    connectPlacesCommands();
 }
 
 TDovidnykForm::~TDovidnykForm() = default;
@@ -645,6 +646,17 @@ void TDovidnykForm::ToolButtonImportAnecdotClick()
 {
     if (auto *jokes = page<AnecdotPage>())
         jokes->ToolButtonImportAnecdotClick();
+}
+
+// --- places
+
+void TDovidnykForm::connectPlacesCommands()
+{
+    FishMapPage *places = page<FishMapPage>();
+    places->setStatusPictures(ImageList2.pixmap(StatusImageUnticked), ImageList2.pixmap(StatusImageTicked));
+    // Russian exactly when the switch has set Russian: before any switch the views show the
+    // Ukrainian fields, and so do the addresses.
+    places->setRussianContent([this] { return ToolButtonRU->isChecked(); });
 }
 
 } // namespace lynvar

@@ -194,6 +194,7 @@ private:
     void connectHandbookCommands();
     void connectHandbookData(TDataModule2 &dataModule);
     std::unique_ptr<HandbookSearch> m_handbookSearch;
+    void connectPlacesCommands();
 
     IniFile &m_settings;
     AppServices &m_services;

@@ -7,6 +7,7 @@
 #include "maintenance/CommandLine.h"
 #include "maintenance/CurlNetwork.h"
 #include "maintenance/DesktopShell.h"
+#include "places/WebEngineView.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,11 +27,14 @@ int main(int argc, char *argv[])
         return lynvar::runCommandLine(arguments, programFolder);
     }
 
+    // The browser engine, loaded when a page is first shown, shares the application's graphics contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     lynvar::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("LynvarBook"));
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
     lynvar::QtUserDialogs dialogs;
     lynvar::SystemClock clock;
+    lynvar::WebEngineViewFactory webViews(lynvar::WebEngineViewFactory::modulePathBesideProgram());
     lynvar::DesktopShell shell;
     lynvar::CurlNetwork network;
     lynvar::AppServices services;
@@ -38,6 +42,7 @@ int main(int argc, char *argv[])
     services.clock = &clock;
     services.shell = &shell;
     services.network = &network;
+    services.webViews = &webViews;
     try {
         lynvar::LynvarApplication program(programFolder, services);
         program.create();

@@ -1,6 +1,7 @@
 # cmake -DSHIPPED=dir -DPROGRAM=dir -P LayOutProgramFolder.cmake
 # Copies the shipped files into the program folder. What belongs to the user is copied only when
-# missing: the databases in data/, catch photos, backups and the settings file.
+# missing: the databases in data/, catch photos, backups and the settings file. Everything else,
+# services.ini (the web services' addresses) among it, is the program's and is replaced.
 file(GLOB_RECURSE shipped RELATIVE ${SHIPPED} ${SHIPPED}/*)
 foreach(rel IN LISTS shipped)
     set(target ${PROGRAM}/${rel})

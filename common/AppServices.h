@@ -9,9 +9,10 @@ class Clock;
 class Network;
 class Shell;
 class UserDialogs;
+class WebViewFactory;
 
 // The outside world as the windows reach it: boxes and dialogs, the desktop shell, the network,
-// the clock, and the program folder. The application owns the real ones; tests put fakes in.
+// the clock, web views, and the program folder. The application owns the real ones; tests put fakes in.
 // Every member is set before any window is made; the program folder is set by the main window's
 // creation handler.
 struct AppServices
@@ -20,6 +21,7 @@ struct AppServices
     Shell *shell = nullptr;
     Network *network = nullptr;
     Clock *clock = nullptr;
+    WebViewFactory *webViews = nullptr;
     QString programFolder;
 };
 

@@ -2,6 +2,9 @@
 #include "places/FishMapPage.h"
 
 #include "common/AppServices.h"
+#include "common/Error.h"
+#include "common/UserDialogs.h"
+#include "common/WebView.h"
 #include "controls/DBCheckBox.h"
 #include "controls/DBComboBox.h"
 #include "controls/DBEdit.h"
@@ -10,16 +13,22 @@
 #include "controls/DBRichEdit.h"
 #include "controls/PageParts.h"
 #include "data/DataModule2.h"
+#include "places/MapPageWriter.h"
+#include "places/WeatherLinks.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <tuple>
@@ -91,6 +100,7 @@ void FishMapPage::build()
     bottom->addWidget(buildDescription(), 1);
     pageLayout->addWidget(PanelFishMapOther);
     buildPopupMenus();
+    connectHandlers();
 }
 
 QWidget *FishMapPage::buildPlacesList()
@@ -115,6 +125,8 @@ QWidget *FishMapPage::buildPlacesList()
     layout->addWidget(buildCoordinates());
     ButtonViewMap = button(QStringLiteral("Показати на карті"), GroupBoxSpysok, "ButtonViewMap");
     layout->addWidget(ButtonViewMap);
+    ButtonViewAllMap = button(QStringLiteral("Усі місця на карті"), GroupBoxSpysok, "ButtonViewAllMap");
+    layout->addWidget(ButtonViewAllMap);
     return GroupBoxSpysok;
 }
 
@@ -304,6 +316,8 @@ void FishMapPage::buildPopupMenus()
     MenuRybalyv = named(PopupMenuGridMap->addMenu(QStringLiteral("Рибалив?")), QStringLiteral("MenuRybalyv"));
     MenuRybalyvYes = menuItem(MenuRybalyv, QStringLiteral("MenuRybalyvYes"), QStringLiteral("Так"));
     MenuRybalyvNo = menuItem(MenuRybalyv, QStringLiteral("MenuRybalyvNo"), QStringLiteral("Ні"));
+    MenuViewAllMap =
+        menuItem(PopupMenuGridMap, QStringLiteral("MenuViewAllMap"), QStringLiteral("Усі місця на карті"));
     attachPopupMenu(DBGridMap, PopupMenuGridMap);
 
     PopupMenuEdit = popupMenu(TabFishMap, QStringLiteral("PopupMenuEdit"));
@@ -327,6 +341,335 @@ void FishMapPage::bind(TDataModule2 &dataModule)
     DBComboBox1->setDataSource(place);
     DBCheckBoxOplata->setDataSource(place);
     DBRichOpys->setDataSource(place);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Handlers
+
+QString FishMapPage::mapFile(const QString &programFolder)
+{
+    return programFolder + QStringLiteral("/map.html");
+}
+
+QString FishMapPage::allPlacesFile(const QString &programFolder)
+{
+    return programFolder + QStringLiteral("/mapall.html");
+}
+
+void FishMapPage::setStatusPictures(const QPixmap &unticked, const QPixmap &ticked)
+{
+    m_unticked = unticked;
+    m_ticked = ticked;
+}
+
+void FishMapPage::setRussianContent(std::function<bool()> isRussian)
+{
+    m_isRussian = std::move(isRussian);
+}
+
+void FishMapPage::setMessageTexts(std::function<QString(const QString &)> messageText)
+{
+    m_messageText = std::move(messageText);
+}
+
+void FishMapPage::setFishChoice(FishChoice choose)
+{
+    m_chooseFish = std::move(choose);
+}
+
+void FishMapPage::connectHandlers()
+{
+    connect(DBGridMap, &DBGrid::drawColumnCell, this, &FishMapPage::DBGridMapDrawColumnCell);
+    connect(DBGridMap, &DBGrid::titleClick, this, &FishMapPage::DBGridMapTitleClick);
+    connect(MenuRybalyvYes, &QAction::triggered, this, &FishMapPage::MenuRybalyvYesClick);
+    connect(MenuRybalyvNo, &QAction::triggered, this, &FishMapPage::MenuRybalyvNoClick);
+    connect(MenuViewAllMap, &QAction::triggered, this, &FishMapPage::ButtonViewAllMapClick);
+    connect(MenuListEdit, &QAction::triggered, this, &FishMapPage::MenuListEditClick);
+    GroupBoxKoordynaty->installEventFilter(this);
+    const std::pair<QPushButton *, void (FishMapPage::*)()> buttons[] = {
+        {ButtonViewMap, &FishMapPage::ButtonViewMapClick},
+        {ButtonViewAllMap, &FishMapPage::ButtonViewAllMapClick},
+        {ButtonFishMapAddFish, &FishMapPage::ButtonFishMapAddFishClick},
+        {ButtonShowSinoptik, &FishMapPage::ButtonShowSinoptikClick},
+        {ButtonShowMeteo, &FishMapPage::ButtonShowMeteoClick},
+        {ButtonShowRp5, &FishMapPage::ButtonShowRp5Click},
+        {ButtonGetSinoptik, &FishMapPage::ButtonGetSinoptikClick},
+        {ButtonGetMeteo, &FishMapPage::ButtonGetMeteoClick},
+    };
+    for (const auto &[b, handler] : buttons)
+        connect(b, &QPushButton::clicked, this, handler);
+}
+
+bool FishMapPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == GroupBoxKoordynaty && event->type() == QEvent::MouseButtonDblClick)
+        GroupBoxKoordynatyDblClick();
+    return Page::eventFilter(watched, event);
+}
+
+void FishMapPage::connectHooks(TDataModule2 &dataModule)
+{
+    dataModule.FishMapTable.afterScroll = [this](DataSet &) { FishMapTableAfterScroll(); };
+}
+
+void FishMapPage::refreshViews()
+{
+    FishMapTableAfterScroll();
+}
+
+DataSet &FishMapPage::places() const
+{
+    if (!dataModule())
+        throw Error(QStringLiteral("Дані місць лову недоступні: базу даних не відкрито"));
+    return dataModule()->FishMapTable;
+}
+
+void FishMapPage::DBGridMapDrawColumnCell(const DBGridCell &cell)
+{
+    if (cell.fieldName != u"Status")
+        return;
+    cell.painter->fillRect(cell.rect, Qt::white);
+    const QPixmap &picture = cell.value.toBool() ? m_ticked : m_unticked;
+    // Centred across the cell, whose right edge lies just past its last pixel.
+    const int right = cell.rect.left() + cell.rect.width();
+    const int x = (cell.rect.left() + right - picture.width()) / 2;
+    cell.painter->drawPixmap(x, cell.rect.top(), picture);
+}
+
+void FishMapPage::DBGridMapTitleClick(int column)
+{
+    DataSet &table = places();
+    const QString field = DBGridMap->columnFieldName(column);
+    const QString ascending = field + QStringLiteral(" ASC");
+    table.setSort(table.sort() == ascending ? field + QStringLiteral(" DESC") : ascending);
+}
+
+void FishMapPage::markFished(bool fished)
+{
+    DataSet &table = places();
+    table.edit();
+    table.field(u"Status").setBoolean(fished);
+    table.post();
+}
+
+void FishMapPage::MenuRybalyvYesClick()
+{
+    markFished(true);
+}
+
+void FishMapPage::MenuRybalyvNoClick()
+{
+    markFished(false);
+}
+
+void FishMapPage::GroupBoxKoordynatyDblClick()
+{
+    // The box's fixed height is its state: 20 is folded to its title.
+    constexpr int Folded = 20;
+    if (GroupBoxKoordynaty->maximumHeight() == Folded) {
+        PanelKoordynaty->show();
+        GroupBoxKoordynaty->setFixedHeight(100);
+    } else {
+        PanelKoordynaty->hide();
+        GroupBoxKoordynaty->setFixedHeight(Folded);
+    }
+    GroupBoxKoordynaty->hide();
+    GroupBoxKoordynaty->show();
+}
+
+void FishMapPage::ButtonFishMapAddFishClick()
+{
+    if (!m_chooseFish)
+        return;
+    if (const std::optional<QStringList> names = m_chooseFish())
+        storePlaceFish(*names);
+}
+
+void FishMapPage::storePlaceFish(const QStringList &names)
+{
+    // The page's list is read again when a place becomes current, not here.
+    DataSet &table = places();
+    table.edit();
+    table.field(u"Fish").setString(names.join(u'\n'));
+    table.post();
+}
+
+void FishMapPage::FishMapTableAfterScroll()
+{
+    if (!isBuilt() || !dataModule())
+        return;
+    DataSet &table = dataModule()->FishMapTable;
+    // A records database that did not open leaves the details empty.
+    if (!table.isActive()) {
+        DBMemoOplata->setEnabled(false);
+        ListBoxFish->clear();
+        return;
+    }
+    DBMemoOplata->setEnabled(table.field(u"Oplata").asBoolean());
+
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = table.field(u"Fish").asString().split(lineBreak);
+    // A final line break ends the last line; it starts no empty one.
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    ListBoxFish->clear();
+    ListBoxFish->addItems(lines);
+}
+
+void FishMapPage::MenuListEditClick()
+{
+    ListBoxFish->setVisible(!ListBoxFish->isVisible());
+    DBMemoFish->setVisible(!DBMemoFish->isVisible());
+}
+
+WebView &FishMapPage::webView()
+{
+    if (!WebBrowser1) {
+        WebViewFactory *factory = services().webViews;
+        if (!factory)
+            throw Error(
+                QStringLiteral("Сторінку неможливо показати: у програмі немає переглядача веб-сторінок"));
+        WebBrowser1 = factory->create(WebBrowser1Host);
+        WebBrowser1Host->layout()->addWidget(WebBrowser1->widget());
+        // Queued: the request comes from inside the browser engine, and making the place current
+        // may fail (a pending edit that cannot be stored), which the event loop then reports.
+        connect(WebBrowser1, &WebView::placeChosen, this, &FishMapPage::choosePlace, Qt::QueuedConnection);
+    }
+    return *WebBrowser1;
+}
+
+void FishMapPage::showPage(const QString &path)
+{
+    WebView &view = webView();
+    view.setMapTiles(ServiceAddresses::read(services().programFolder).mapTiles);
+    view.showFile(path);
+}
+
+void FishMapPage::showAddress(const QString &address)
+{
+    // Field texts go into the address as typed: the view encodes what needs encoding.
+    webView().showUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+void FishMapPage::ButtonViewMapClick()
+{
+    DataSet &table = places();
+    DataSet &system = dataModule()->SystemTable;
+    // Measured before the view exists, since on the first press it is made below.
+    MapPageWriter::PlacePage page;
+    page.viewHeight = WebBrowser1Host->height();
+    const auto parameter = [&system](const char *name) {
+        system.setFilter(QStringLiteral("Parametr = '%1'").arg(QLatin1StringView(name)));
+        return system.isEmpty() ? QString() : system.field(u"ValueMemo").asString();
+    };
+    try {
+        system.setFiltered(true);
+        page.mapBegin = parameter("MapBegin");
+        page.lng = table.field(u"Lng").asString();
+        page.lat = table.field(u"Lat").asString();
+        page.mapEnd = parameter("MapEnd");
+        page.home = ServiceAddresses::read(services().programFolder).mapHome;
+        const QString text = MapPageWriter::placePageText(page);
+        MemoHTML->setPlainText(text);
+        const QString file = mapFile(services().programFolder);
+        MapPageWriter::writeFile(file, MapPageWriter::placePage(page));
+        showPage(file);
+    } catch (...) {
+        system.setFiltered(false);
+        throw;
+    }
+    system.setFiltered(false);
+}
+
+void FishMapPage::ButtonViewAllMapClick()
+{
+    DataSet &table = places();
+    const int id = table.fieldIndex(u"ID");
+    const int name = table.fieldIndex(u"Name");
+    const int rating = table.fieldIndex(u"Ocinka");
+    const int lng = table.fieldIndex(u"Lng");
+    const int lat = table.fieldIndex(u"Lat");
+    QList<MapPageWriter::Place> list;
+    list.reserve(table.recordCount());
+    // Read row by row without moving: the current place stays as it is.
+    for (int row = 0; row < table.recordCount(); ++row) {
+        list.append({table.valueAt(row, id).toLongLong(), table.valueAt(row, name).toString(),
+                     table.valueAt(row, rating).toInt(), table.valueAt(row, lng).toString(),
+                     table.valueAt(row, lat).toString()});
+    }
+    const ServiceAddresses addresses = ServiceAddresses::read(services().programFolder);
+    const QString file = allPlacesFile(services().programFolder);
+    MapPageWriter::writeFile(file, MapPageWriter::allPlacesPage(list, addresses.mapTiles, addresses.mapHome));
+    showPage(file);
+}
+
+void FishMapPage::choosePlace(qint64 id)
+{
+    if (!dataModule())
+        return;
+    // A place deleted since the map was made is simply not found.
+    (void)dataModule()->FishMapTable.locate(QStringLiteral("ID"), id);
+}
+
+QString FishMapPage::messageText(const char *key) const
+{
+    return m_messageText ? m_messageText(QString::fromLatin1(key)) : QString();
+}
+
+WeatherLinks FishMapPage::weatherLinks() const
+{
+    const QString folder = services().programFolder;
+    return WeatherLinks(ServiceAddresses::read(folder), ServiceAddresses::fileName(folder));
+}
+
+void FishMapPage::ButtonShowSinoptikClick()
+{
+    DataSet &table = places();
+    const bool russian = m_isRussian && m_isRussian();
+    showAddress(weatherLinks().sinoptik(russian, table.field(u"MistoSinoptikUA").asString(),
+                                        table.field(u"MistoSinoptikRU").asString()));
+}
+
+void FishMapPage::ButtonShowMeteoClick()
+{
+    showAddress(weatherLinks().meteo(places().field(u"MistoMeteo").asString()));
+}
+
+void FishMapPage::ButtonShowRp5Click()
+{
+    showAddress(weatherLinks().rp5(places().field(u"MistoRp5").asString()));
+}
+
+void FishMapPage::ButtonGetSinoptikClick()
+{
+    DataSet &table = places();
+    const WeatherLinks links = weatherLinks();
+    const std::optional<QString> copied = services().dialogs->askText(
+        messageText("MessageEnterString"), messageText("MessagePogodaURLSinoptik"), QString());
+    if (!copied)
+        return;
+    const WeatherLinks::SinoptikParts parts = links.takeSinoptik(*copied);
+    table.edit();
+    if (parts.ukrainian)
+        table.field(u"MistoSinoptikUA").setString(*parts.ukrainian);
+    if (parts.russian)
+        table.field(u"MistoSinoptikRU").setString(*parts.russian);
+    table.post();
+}
+
+void FishMapPage::ButtonGetMeteoClick()
+{
+    DataSet &table = places();
+    const WeatherLinks links = weatherLinks();
+    const std::optional<QString> copied = services().dialogs->askText(
+        messageText("MessageEnterString"), messageText("MessagePogodaURLMeteo"), QString());
+    if (!copied)
+        return;
+    const std::optional<QString> name = links.takeMeteo(*copied);
+    table.edit();
+    if (name)
+        table.field(u"MistoMeteo").setString(*name);
+    table.post();
 }
 
 } // namespace lynvar

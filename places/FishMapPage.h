@@ -3,6 +3,11 @@
 
 #include "controls/Page.h"
 
+#include <QPixmap>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
 class QGroupBox;
 class QLabel;
 class QAction;
@@ -16,17 +21,21 @@ namespace lynvar {
 
 class DBCheckBox;
 class DBComboBox;
+class DataSet;
 class DBEdit;
 class DBGrid;
 class DBMemo;
 class DBRichEdit;
 class TDataModule2;
+class WeatherLinks;
+class WebView;
+struct DBGridCell;
 
 // The controls of the fishing places page: the places list, the map, the place's details. They are made the
 // first time the page is needed.
 //
 //   +- GroupBoxSpysok -+- GroupBoxMap ------------------------------+
-//   | places list      | WebBrowser1Host (the map view comes later) |
+//   | places list      | WebBrowser1Host: the map, weather pages   |
 //   | coordinates      |                                            |
 //   | ButtonViewMap    |                                            |
 //   +- PanelFishMapOther -------------------------------------------+
@@ -37,6 +46,43 @@ class FishMapPage final : public Page
     Q_OBJECT
 public:
     FishMapPage(QWidget *TabFishMap, AppServices &services);
+
+    // The page files, in the program folder.
+    static QString mapFile(const QString &programFolder);
+    static QString allPlacesFile(const QString &programFolder);
+
+    // --- what the main window and the application give the page
+    // The two pictures of the fished-or-not column: not fished, fished.
+    void setStatusPictures(const QPixmap &unticked, const QPixmap &ticked);
+    // Whether the content language is Russian; Ukrainian when not given.
+    void setRussianContent(std::function<bool()> isRussian);
+    // The interface language file's message texts by key; empty when not given.
+    void setMessageTexts(std::function<QString(const QString &key)> messageText);
+    // Lets the user choose the fish found at the current place; gives their Ukrainian names, or
+    // nothing when the user closed the choice without choosing. Without one, "Добавити види риб"
+    // does nothing.
+    using FishChoice = std::function<std::optional<QStringList>()>;
+    void setFishChoice(FishChoice choose);
+
+    // Stores the fish found at the current place, one name a line.
+    void storePlaceFish(const QStringList &names);
+
+    // --- handlers
+    void DBGridMapDrawColumnCell(const DBGridCell &cell);
+    void DBGridMapTitleClick(int column);
+    void MenuRybalyvYesClick();
+    void MenuRybalyvNoClick();
+    void GroupBoxKoordynatyDblClick();
+    void ButtonFishMapAddFishClick();
+    void FishMapTableAfterScroll();
+    void MenuListEditClick();
+    void ButtonViewMapClick();
+    void ButtonViewAllMapClick();
+    void ButtonShowSinoptikClick();
+    void ButtonShowMeteoClick();
+    void ButtonShowRp5Click();
+    void ButtonGetSinoptikClick();
+    void ButtonGetMeteoClick();
 
     QWidget *TabFishMap = nullptr;
 
@@ -51,11 +97,13 @@ public:
     QLabel *LabelDoroga = nullptr;
     DBMemo *DBMemo1 = nullptr;
     QPushButton *ButtonViewMap = nullptr;
+    QPushButton *ButtonViewAllMap = nullptr;
 
     QGroupBox *GroupBoxMap = nullptr;
     // Starting a web view costs a browser engine, so none exists at start-up: the map view
     // (WebBrowser1) is made inside this empty container the first time a page is shown.
     QWidget *WebBrowser1Host = nullptr;
+    WebView *WebBrowser1 = nullptr;
     QPlainTextEdit *MemoHTML = nullptr;
 
     QWidget *PanelFishMapOther = nullptr;
@@ -101,12 +149,16 @@ public:
     QMenu *MenuRybalyv = nullptr;
     QAction *MenuRybalyvYes = nullptr;
     QAction *MenuRybalyvNo = nullptr;
+    QAction *MenuViewAllMap = nullptr;
     QMenu *PopupMenuEdit = nullptr;
     QAction *MenuListEdit = nullptr;
 
 protected:
     void build() override;
     void bind(TDataModule2 &dataModule) override;
+    void connectHooks(TDataModule2 &dataModule) override;
+    void refreshViews() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *buildPlacesList();
@@ -117,6 +169,22 @@ private:
     QWidget *buildFish();
     QWidget *buildDescription();
     void buildPopupMenus();
+    void connectHandlers();
+
+    DataSet &places() const;
+    WeatherLinks weatherLinks() const;
+    QString messageText(const char *key) const;
+    WebView &webView();
+    void showPage(const QString &path);
+    void showAddress(const QString &address);
+    void markFished(bool fished);
+    void choosePlace(qint64 id);
+
+    QPixmap m_unticked;
+    QPixmap m_ticked;
+    std::function<bool()> m_isRussian;
+    std::function<QString(const QString &)> m_messageText;
+    FishChoice m_chooseFish;
 };
 
 } // namespace lynvar

@@ -8,6 +8,7 @@
 #include "common/Clock.h"
 #include "maintenance/CurlNetwork.h"
 #include "maintenance/DesktopShell.h"
+#include "places/WebEngineView.h"
 
 #include <QDir>
 #include <QTimer>
@@ -16,10 +17,12 @@
 int main(int argc, char *argv[])
 {
     const QString programFolder = QDir::currentPath();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     lynvar::GuardedApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
     lynvar::QtUserDialogs dialogs;
     lynvar::SystemClock clock;
+    lynvar::WebEngineViewFactory webViews(lynvar::WebEngineViewFactory::modulePathBesideProgram());
     lynvar::DesktopShell shell;
     lynvar::CurlNetwork network;
     lynvar::AppServices services;
@@ -27,6 +30,7 @@ int main(int argc, char *argv[])
     services.clock = &clock;
     services.shell = &shell;
     services.network = &network;
+    services.webViews = &webViews;
     lynvar::LynvarApplication program(programFolder, services);
     program.create();
     program.showMainWindow();

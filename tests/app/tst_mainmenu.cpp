@@ -158,7 +158,7 @@ private Q_SLOTS:
                             "MenuLanguages - MenuOptions");
         row("MenuLanguages", "MenuUkranian MenuRussian");
         row("MenuDovidka", "MenuDownload MenuLynvarNet MenuNewVersion - MenuAbout");
-        row("PopupMenuGridMap", "MenuRybalyv");
+        row("PopupMenuGridMap", "MenuRybalyv MenuViewAllMap");
         row("MenuRybalyv", "MenuRybalyvYes MenuRybalyvNo");
         row("PopupMenuSchodennyk", "MenuAddMisceLovu");
         row("PopupMenuEdit", "MenuListEdit");

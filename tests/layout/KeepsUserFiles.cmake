@@ -3,7 +3,7 @@
 file(REMOVE_RECURSE ${WORK})
 set(shipped ${WORK}/shipped)
 set(program ${WORK}/program)
-foreach(rel data/lynvarbook.db newbd/lynvarzapys.db options.ini pogoda/moon/m0.jpg)
+foreach(rel data/lynvarbook.db newbd/lynvarzapys.db options.ini services.ini pogoda/moon/m0.jpg)
     file(WRITE ${shipped}/${rel} "shipped ${rel}")
 endforeach()
 file(WRITE ${program}/data/lynvarbook.db "the user's edited handbook")
@@ -12,6 +12,7 @@ file(WRITE ${program}/options.ini "the user's settings")
 file(WRITE ${program}/fotoulov/2024_05_01_7/1.jpg "a catch photo")
 file(WRITE ${program}/copy/backup.zip "a backup")
 file(WRITE ${program}/newbd/lynvarzapys.db "an old template")
+file(WRITE ${program}/services.ini "an old program's service addresses")
 
 execute_process(COMMAND ${CMAKE_COMMAND} -DSHIPPED=${shipped} -DPROGRAM=${program} -P ${LAYOUT}
                 RESULT_VARIABLE failed)
@@ -31,6 +32,7 @@ expect(options.ini "the user's settings")
 expect(fotoulov/2024_05_01_7/1.jpg "a catch photo")
 expect(copy/backup.zip "a backup")
 expect(newbd/lynvarzapys.db "shipped newbd/lynvarzapys.db")
+expect(services.ini "shipped services.ini") # ships with the program, replaced by a newer one
 expect(pogoda/moon/m0.jpg "shipped pogoda/moon/m0.jpg")
 
 # A fresh program folder gets everything.

@@ -21,8 +21,10 @@ ProgramFolder::ProgramFolder(int content)
 {
     const QString shipped = QStringLiteral(LYNVAR_SHIPPED_DIR);
     QDir().mkpath(file(QStringLiteral("data")));
-    if (content & Shipped)
+    if (content & Shipped) {
         copyFile(shipped + QStringLiteral("/data/lynvarbook.db"), file(QStringLiteral("data/lynvarbook.db")));
+        copyFile(shipped + QStringLiteral("/services.ini"), file(QStringLiteral("services.ini")));
+    }
     if (!(content & WithoutTemplate))
         copyFile(shipped + QStringLiteral("/newbd/lynvarzapys.db"),
                  file(QStringLiteral("newbd/lynvarzapys.db")));

@@ -12,7 +12,7 @@ class ProgramFolder
 public:
     enum Content
     {
-        Shipped = 0x1,
+        Shipped = 0x1, // the reference database and services.ini
         WithSettings = 0x2,
         WithoutTemplate = 0x4
     };
