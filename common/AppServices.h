@@ -9,17 +9,19 @@ class Clock;
 class Network;
 class Shell;
 class UserDialogs;
+class WebViews;
 
 // The outside world as the windows reach it: boxes and dialogs, the desktop shell, the network,
-// the clock, and the program folder. The application owns the real ones; tests put fakes in.
-// Every member is set before any window is made; the program folder is set by the main window's
-// creation handler.
+// the clock, embedded web views, and the program folder. The application owns the real ones; tests put fakes
+// in. Every member is set before any window is made; the program folder is set by the main window's creation
+// handler.
 struct AppServices
 {
     UserDialogs *dialogs = nullptr;
     Shell *shell = nullptr;
     Network *network = nullptr;
     Clock *clock = nullptr;
+    WebViews *webViews = nullptr; // may stay null: no embedded browser
     QString programFolder;
 };
 

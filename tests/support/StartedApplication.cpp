@@ -13,19 +13,21 @@
 namespace lynvar::test {
 
 namespace {
-AppServices fakeServices(FakeDialogs &dialogs, FakeShell &shell, FakeNetwork &network, FakeClock &clock)
+AppServices fakeServices(FakeDialogs &dialogs, FakeShell &shell, FakeNetwork &network, FakeClock &clock,
+                         FakeWebViews &webViews)
 {
     AppServices services;
     services.dialogs = &dialogs;
     services.shell = &shell;
     services.network = &network;
     services.clock = &clock;
+    services.webViews = &webViews;
     return services;
 }
 } // namespace
 
 StartedApplication::StartedApplication(const ProgramFolder &folder, bool allPages)
-    : app(folder.path(), fakeServices(dialogs, shell, network, clock))
+    : app(folder.path(), fakeServices(dialogs, shell, network, clock, webViews))
 {
     app.create();
     app.showMainWindow();

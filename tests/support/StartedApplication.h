@@ -4,6 +4,7 @@
 #include "app/LynvarApplication.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeServices.h"
+#include "tests/support/FakeWebViews.h"
 #include "tests/support/ProgramFolder.h"
 
 class QObject;
@@ -32,6 +33,7 @@ struct StartedApplication
     FakeShell shell;
     FakeNetwork network;
     FakeClock clock;
+    FakeWebViews webViews;
     LynvarApplication app;
 };
 
