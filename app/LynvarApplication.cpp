@@ -5,12 +5,15 @@
 #include "app/TDovidnykForm.h"
 #include "app/TFormOptions.h"
 #include "data/DataModule2.h"
+#include "diary/SchodennykPage.h"
 #include "diary/TEditSchodennykForm.h"
 #include "diary/TFormFish.h"
 #include "diary/TFormSposobyLovu.h"
 #include "maintenance/TFormAbout.h"
 #include "places/TFormBrowser.h"
 #include "reference/TFormImportExport.h"
+
+#include <QToolButton>
 
 namespace lynvar {
 
@@ -49,11 +52,39 @@ void LynvarApplication::create()
     QWidget *owner = DovidnykForm;
     FormImportExport.setFactory([owner] { return new TFormImportExport(owner); });
     FormAbout.setFactory([owner] { return new TFormAbout(owner); });
-    FormSposobyLovu.setFactory([owner] { return new TFormSposobyLovu(owner); });
-    FormFish.setFactory([owner] { return new TFormFish(owner); });
-    EditSchodennykForm.setFactory([owner] { return new TEditSchodennykForm(owner); });
+    TDataModule2 &data = *DataModule2;
+    FormSposobyLovu.setFactory([owner, &data] { return new TFormSposobyLovu(owner, data); });
+    FormFish.setFactory([owner, &data] { return new TFormFish(owner, data); });
+    EditSchodennykForm.setFactory([this, owner, &data] {
+        auto *editor = new TEditSchodennykForm(owner, data, m_services);
+        editor->setForecastAddress([this](const QDate &day) { return forecastAddress(day); });
+        return editor;
+    });
     FormBrowser.setFactory([owner] { return new TFormBrowser(owner); });
     FormOptions.setFactory([owner] { return new TFormOptions(owner); });
+
+    SchodennykPage *diary = DovidnykForm->page<SchodennykPage>();
+    diary->setEditSchodennykForm(&EditSchodennykForm);
+    diary->setFormFish(&FormFish);
+    diary->setFormSposobyLovu(&FormSposobyLovu);
+}
+
+QString LynvarApplication::forecastAddress(const QDate &day) const
+{
+    // The forecast site of the current place, in the content language; its base addresses are
+    // configuration, kept in services.ini.
+    const bool ukrainian = DovidnykForm->ToolButtonUA->isChecked();
+    const IniFile addresses(m_programFolder + QStringLiteral("/services.ini"));
+    const QString base = addresses.readString(
+        QStringLiteral("Weather"), ukrainian ? QStringLiteral("SinoptikUA") : QStringLiteral("SinoptikRU"),
+        QString());
+    DataSet &place = DataModule2->FishMapTable;
+    if (base.isEmpty() || !place.isActive())
+        return {};
+    const QString settlement =
+        place.isEmpty() ? QString()
+                        : place.field(ukrainian ? u"MistoSinoptikUA" : u"MistoSinoptikRU").asString();
+    return TEditSchodennykForm::forecastDayAddress(base, settlement, day);
 }
 
 void LynvarApplication::showMainWindow()

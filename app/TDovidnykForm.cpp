@@ -62,7 +62,15 @@ TDovidnykForm::TDovidnykForm(IniFile &settings, AppServices &services, QWidget *
     buildPages();
     buildMenus();
     buildStatusBar();
+    connectDiaryCommands();
     resize(1024, 726);
+}
+
+void TDovidnykForm::connectDiaryCommands()
+{
+    SchodennykPage *diary = page<SchodennykPage>();
+    diary->setPageSelector([this](int index) { showPage(index); });
+    diary->setContentLanguage([this] { return ToolButtonUA->isChecked(); });
 }
 
 TDovidnykForm::~TDovidnykForm() = default;

@@ -153,6 +153,7 @@ private:
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
+    void connectDiaryCommands();
     void pageShown(int index);
     void setContentLanguage(bool ukrainian);
 
