@@ -624,10 +624,15 @@ QSize SchodennykPage::photoViewSize() const
 
 void SchodennykPage::requestPhoto(const QString &path, bool userAsked)
 {
+    const QSize viewSize = photoViewSize();
+    // Asked again while it is on its way (the start-up refreshes the view twice): decode it once.
+    if (!userAsked && path == m_photoPath && viewSize == m_photoAskedFor && !m_photoLoader->isIdle())
+        return;
     const QString before = m_photoPath;
     m_photoPath = path;
+    m_photoAskedFor = viewSize;
     m_photoDecodedFor = QSize();
-    m_photoLoader->request(path, photoViewSize(), userAsked);
+    m_photoLoader->request(path, viewSize, userAsked);
     // Not in the cache: the view stays empty until the photo arrives, rather than showing another
     // entry's photo meanwhile. A photo the user clicked keeps the old one until the new one is ready.
     if (!userAsked && !m_photoDecodedFor.isValid() && before != path)

@@ -203,6 +203,7 @@ private:
 
     PhotoLoader *m_photoLoader = nullptr;
     QString m_photoPath;     // asked for or shown in ImageUlov
+    QSize m_photoAskedFor;   // the view size it was asked for
     QSize m_photoDecodedFor; // the view size the shown photo was decoded for
     QSize m_photoFullSize;   // its own size
     // The photo folder of the entry being edited, as it was named before the edit.

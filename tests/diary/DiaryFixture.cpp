@@ -114,6 +114,35 @@ QByteArray withExifTime(const QByteArray &jpeg, const QDateTime &taken, bool big
     return jpeg.left(2) + segment + jpeg.mid(2);
 }
 
+QByteArray withOrientation(const QByteArray &jpeg, int orientation)
+{
+    QByteArray tiff("II");
+    put16(tiff, 42, false);
+    put32(tiff, 8, false);
+    put16(tiff, 1, false);
+    // A SHORT value sits in the first two bytes of the value field.
+    putEntry(tiff, 0x0112, 3, 1, quint32(orientation), false);
+    put32(tiff, 0, false);
+    QByteArray segment("\xFF\xE1", 2);
+    put16(segment, quint16(2 + 6 + tiff.size()), true);
+    segment += QByteArray("Exif\0\0", 6) + tiff;
+    return jpeg.left(2) + segment + jpeg.mid(2);
+}
+
+QByteArray twoColourJpeg(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width() / 2; ++x)
+            image.setPixelColor(x, y, Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 95);
+    return bytes;
+}
+
 void writeJpeg(const QString &path, QSize size, QColor color, const QDateTime &taken)
 {
     QImage image(size, QImage::Format_RGB32);

@@ -42,5 +42,9 @@ QStringList strings(std::initializer_list<const char *> texts);
 // The JPEG bytes with an EXIF block holding `taken` as DateTimeOriginal (or as DateTime only).
 QByteArray withExifTime(const QByteArray &jpeg, const QDateTime &taken, bool bigEndian = false,
                         bool originalTag = true);
+// The JPEG bytes with an EXIF orientation (6: the camera was turned a quarter clockwise).
+QByteArray withOrientation(const QByteArray &jpeg, int orientation);
+// A JPEG of `size` whose left half is red and right half blue.
+QByteArray twoColourJpeg(QSize size);
 
 } // namespace lynvar::test

@@ -5,6 +5,7 @@
 #include "common/IniFile.h"
 #include "controls/DBGrid.h"
 #include "controls/PictureView.h"
+#include "diary/DiaryPictures.h"
 #include "diary/DiaryRules.h"
 #include "diary/FileListBox.h"
 #include "diary/PhotoLoader.h"
@@ -193,6 +194,44 @@ private Q_SLOTS:
         QCOMPARE(p.LabelTC2->text(), tc2);
         QCOMPARE(p.LabelTusk->isVisibleTo(p.TabSchodennyk), pressureUnit);
         QVERIFY(m_run->dialogs.errors.isEmpty());
+    }
+
+    void photosAreDecodedUprightAndNoLargerThanTheView_data()
+    {
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<QSize>("view");
+        QTest::addColumn<QSize>("full");
+        QTest::addColumn<QSize>("decoded");
+        QTest::addColumn<bool>("redOnTop"); // else red on the left
+        QTest::newRow("as stored, whole") << 1 << QSize() << QSize(80, 40) << QSize(80, 40) << false;
+        QTest::newRow("as stored, for a small view")
+            << 1 << QSize(20, 20) << QSize(80, 40) << QSize(20, 10) << false;
+        QTest::newRow("turned, whole") << 6 << QSize() << QSize(40, 80) << QSize(40, 80) << true;
+        QTest::newRow("turned, for a small view")
+            << 6 << QSize(20, 20) << QSize(40, 80) << QSize(10, 20) << true;
+        QTest::newRow("larger view: never enlarged")
+            << 6 << QSize(400, 400) << QSize(40, 80) << QSize(40, 80) << true;
+    }
+    void photosAreDecodedUprightAndNoLargerThanTheView()
+    {
+        QFETCH(int, orientation);
+        QFETCH(QSize, view);
+        QFETCH(QSize, full);
+        QFETCH(QSize, decoded);
+        QFETCH(bool, redOnTop);
+        const QString path =
+            m_folder->file(QStringLiteral("turned/%1_%2.jpg").arg(orientation).arg(view.width()));
+        writeBytes(path, withOrientation(twoColourJpeg({80, 40}), orientation));
+        const DiaryPicture picture = diarypictures::load(path, view);
+        QVERIFY(picture.ok());
+        QCOMPARE(picture.fullSize, full);
+        QCOMPARE(picture.image.size(), decoded);
+        const QImage &image = picture.image;
+        const QColor corner = image.pixelColor(1, 1);
+        const QColor other =
+            redOnTop ? image.pixelColor(1, image.height() - 2) : image.pixelColor(image.width() - 2, 1);
+        QVERIFY2(corner.red() > 150 && corner.blue() < 100, qPrintable(corner.name()));
+        QVERIFY2(other.blue() > 150 && other.red() < 100, qPrintable(other.name()));
     }
 
     void temperaturesAreColouredBySign_data()
