@@ -5,6 +5,7 @@
 #include "app/TDovidnykForm.h"
 #include "app/TFormOptions.h"
 #include "data/DataModule2.h"
+#include "diary/SchodennykPage.h"
 #include "diary/TEditSchodennykForm.h"
 #include "diary/TFormFish.h"
 #include "diary/TFormSposobyLovu.h"
@@ -12,6 +13,8 @@
 #include "places/TFormBrowser.h"
 #include "reference/AnecdotPage.h"
 #include "reference/TFormImportExport.h"
+
+#include <QToolButton>
 
 namespace lynvar {
 
@@ -53,15 +56,42 @@ void LynvarApplication::create()
     TDataModule2 *data = DataModule2;
     AppServices *services = &m_services;
     FormAbout.setFactory([owner, data, services] { return new TFormAbout(data, *services, owner); });
-    FormSposobyLovu.setFactory([owner] { return new TFormSposobyLovu(owner); });
-    FormFish.setFactory([owner] { return new TFormFish(owner); });
-    EditSchodennykForm.setFactory([owner] { return new TEditSchodennykForm(owner); });
+    FormSposobyLovu.setFactory([owner, data] { return new TFormSposobyLovu(owner, *data); });
+    FormFish.setFactory([owner, data] { return new TFormFish(owner, *data); });
+    EditSchodennykForm.setFactory([this, owner, data] {
+        auto *editor = new TEditSchodennykForm(owner, *data, m_services);
+        editor->setForecastAddress([this](const QDate &day) { return forecastAddress(day); });
+        return editor;
+    });
     FormBrowser.setFactory([this, owner] { return new TFormBrowser(m_services, DataModule2, owner); });
     FormOptions.setFactory(
         [owner, data, services] { return new TFormOptions(data, *services->dialogs, owner); });
     DovidnykForm->setMaintenanceDialogs(&FormOptions, &FormAbout);
     if (auto *jokes = DovidnykForm->page<AnecdotPage>())
         jokes->setImportExportForm(&FormImportExport);
+
+    SchodennykPage *diary = DovidnykForm->page<SchodennykPage>();
+    diary->setEditSchodennykForm(&EditSchodennykForm);
+    diary->setFormFish(&FormFish);
+    diary->setFormSposobyLovu(&FormSposobyLovu);
+}
+
+QString LynvarApplication::forecastAddress(const QDate &day) const
+{
+    // The forecast site of the current place, in the content language; its base addresses are
+    // configuration, kept in services.ini.
+    const bool ukrainian = DovidnykForm->ToolButtonUA->isChecked();
+    const IniFile addresses(m_programFolder + QStringLiteral("/services.ini"));
+    const QString base = addresses.readString(
+        QStringLiteral("Weather"), ukrainian ? QStringLiteral("SinoptikUA") : QStringLiteral("SinoptikRU"),
+        QString());
+    DataSet &place = DataModule2->FishMapTable;
+    if (base.isEmpty() || !place.isActive())
+        return {};
+    const QString settlement =
+        place.isEmpty() ? QString()
+                        : place.field(ukrainian ? u"MistoSinoptikUA" : u"MistoSinoptikRU").asString();
+    return TEditSchodennykForm::forecastDayAddress(base, settlement, day);
 }
 
 void LynvarApplication::showMainWindow()

@@ -5,6 +5,7 @@
 #include "common/IniFile.h"
 #include "controls/OnFirstUse.h"
 
+#include <QDate>
 #include <QString>
 
 namespace lynvar {
@@ -50,6 +51,9 @@ public:
     OnFirstUse<TFormOptions> FormOptions;
 
 private:
+    // The forecast page the diary editor shows for a day.
+    QString forecastAddress(const QDate &day) const;
+
     QString m_programFolder;
     AppServices m_services;
     // One settings object on options.ini for the windows and the data module alike; every read

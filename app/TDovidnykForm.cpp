@@ -73,9 +73,17 @@ TDovidnykForm::TDovidnykForm(IniFile &settings, AppServices &services, QWidget *
     buildMenus();
     buildStatusBar();
     connectHandbookCommands();
+    connectDiaryCommands();
     resize(1024, 726);
     connectMaintenanceCommands();
     connectPlacesCommands();
+}
+
+void TDovidnykForm::connectDiaryCommands()
+{
+    SchodennykPage *diary = page<SchodennykPage>();
+    diary->setPageSelector([this](int index) { showPage(index); });
+    diary->setContentLanguage([this] { return ToolButtonUA->isChecked(); });
 }
 
 TDovidnykForm::~TDovidnykForm() = default;

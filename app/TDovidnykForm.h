@@ -187,6 +187,7 @@ private:
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
+    void connectDiaryCommands();
     void pageShown(int index);
     void setContentLanguage(bool ukrainian);
     void connectMaintenanceCommands();

@@ -3,6 +3,7 @@
 #include "app/GuardedApplication.h"
 #include "app/LynvarApplication.h"
 #include "app/QtUserDialogs.h"
+#include "app/QtWebViews.h"
 #include "common/Clock.h"
 #include "maintenance/CommandLine.h"
 #include "maintenance/CurlNetwork.h"
@@ -42,7 +43,9 @@ int main(int argc, char *argv[])
     services.clock = &clock;
     services.shell = &shell;
     services.network = &network;
+    lynvar::QtWebViews browserViews;
     services.webViews = &webViews;
+    services.browserViews = &browserViews;
     try {
         lynvar::LynvarApplication program(programFolder, services);
         program.create();

@@ -11,6 +11,7 @@
 #include "controls/DBRichEdit.h"
 #include "controls/DBText.h"
 #include "controls/DataAware.h"
+#include "controls/PictureView.h"
 #include "data/DataModule2.h"
 #include "diary/FileListBox.h"
 #include "diary/SchodennykPage.h"
@@ -20,6 +21,7 @@
 #include "tests/support/StartedApplication.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -41,7 +43,11 @@ namespace {
 
 struct Started : StartedApplication
 {
-    using StartedApplication::StartedApplication;
+    explicit Started(const ProgramFolder &folder) : StartedApplication(folder)
+    {
+        // Entries are inserted straight into the table here: the editor a new entry opens is not shown.
+        page().setModalRunner([](QDialog &) {});
+    }
     SchodennykPage &page() { return *form().page<SchodennykPage>(); }
     void showDiary() { showPage(1); }
 };
@@ -197,21 +203,21 @@ private Q_SLOTS:
         row("Splitter1", "QSplitter");
         row("FileListSchodennyk", "QListWidget");
         row("ButtonAddFotoUlovu", "QPushButton", "Добавити фото");
-        row("ImageUlov", "QLabel");
+        row("ImageUlov", "lynvar::PictureView");
         row("Panel5", "QWidget");
         row("Panel7", "QWidget");
         row("GroupBoxPogoda", "QGroupBox", "Погода");
-        row("ImageMoon", "QLabel");
-        row("ImageOpady", "QLabel");
-        row("ImageViter", "QLabel");
+        row("ImageMoon", "lynvar::PictureView");
+        row("ImageOpady", "lynvar::PictureView");
+        row("ImageViter", "lynvar::PictureView");
         row("LabelTyskCaption", "QLabel", "Тиск:");
         row("DBTextTusk", "lynvar::DBText", "", entry, "Tysk");
         row("LabelTusk", "QLabel", "мм.рт.ст.");
         row("LabelViterCaption", "QLabel", "Вітер:");
         row("DBText1", "lynvar::DBText", "", entry, "SylaVitru");
         row("LabelViterUnit", "QLabel", "м/с");
-        row("LabelTC1", "QLabel", "°С");
-        row("LabelTC2", "QLabel", "°С");
+        row("LabelTC1", "QLabel"); // the refresh writes the temperatures
+        row("LabelTC2", "QLabel");
         row("GroupBoxUlov", "QGroupBox", "Що спіймав");
         row("ListBoxUlov", "QListWidget");
         row("DBEdit5", "lynvar::DBEdit", "", entry, "MasaUlovu");
@@ -251,7 +257,8 @@ private Q_SLOTS:
         const Binding binding = bindingOf(control);
         QCOMPARE(binding.source, source);
         QCOMPARE(binding.field, field);
-        QVERIFY(control->isVisibleTo(page));
+        // The pressure unit shows only beside a pressure, and the diary here is empty.
+        QCOMPARE(control->isVisibleTo(page), name != u"LabelTusk");
     }
 
     void entryListHasItsFiveColumnsInTheirColours()

@@ -14,7 +14,7 @@ namespace lynvar::test {
 
 namespace {
 AppServices fakeServices(FakeDialogs &dialogs, FakeShell &shell, FakeNetwork &network, FakeClock &clock,
-                         FakeWebViewFactory &webViews)
+                         FakeWebViewFactory &webViews, FakeWebViews &browserViews)
 {
     AppServices services;
     services.dialogs = &dialogs;
@@ -22,12 +22,13 @@ AppServices fakeServices(FakeDialogs &dialogs, FakeShell &shell, FakeNetwork &ne
     services.network = &network;
     services.clock = &clock;
     services.webViews = &webViews;
+    services.browserViews = &browserViews;
     return services;
 }
 } // namespace
 
 StartedApplication::StartedApplication(const ProgramFolder &folder, bool allPages)
-    : app(folder.path(), fakeServices(dialogs, shell, network, clock, webViews))
+    : app(folder.path(), fakeServices(dialogs, shell, network, clock, webViews, browserViews))
 {
     app.create();
     app.showMainWindow();

@@ -5,6 +5,7 @@
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/FakeWebView.h"
+#include "tests/support/FakeWebViews.h"
 #include "tests/support/ProgramFolder.h"
 
 class QObject;
@@ -34,6 +35,7 @@ struct StartedApplication
     FakeNetwork network;
     FakeClock clock;
     FakeWebViewFactory webViews;
+    FakeWebViews browserViews;
     LynvarApplication app;
 };
 
