@@ -10,6 +10,7 @@
 #include "diary/TFormFish.h"
 #include "diary/TFormSposobyLovu.h"
 #include "maintenance/TFormAbout.h"
+#include "places/FishMapPage.h"
 #include "places/TFormBrowser.h"
 #include "reference/AnecdotPage.h"
 #include "reference/TFormImportExport.h"
@@ -74,6 +75,16 @@ void LynvarApplication::create()
     diary->setEditSchodennykForm(&EditSchodennykForm);
     diary->setFormFish(&FormFish);
     diary->setFormSposobyLovu(&FormSposobyLovu);
+
+    // "Добавити види риб" on the places page: the fish choice dialog in place mode writes the
+    // place's fish list itself.
+    if (auto *places = DovidnykForm->page<FishMapPage>())
+        places->setFishChoice([this]() -> std::optional<QStringList> {
+            TFormFish &fish = FormFish.get();
+            fish.setMode(TFormFish::Mode::Place);
+            fish.exec();
+            return std::nullopt;
+        });
 }
 
 QString LynvarApplication::forecastAddress(const QDate &day) const

@@ -270,6 +270,8 @@ private Q_SLOTS:
                 ++asked;
                 return choice;
             });
+        else
+            run.page().setFishChoice({});
         const QStringList before = run.fishList();
         run.page().ButtonFishMapAddFish->click();
         QCOMPARE(asked, chooser ? 1 : 0);
