@@ -156,7 +156,7 @@ void FishPage::connectHandlers()
 {
     connect(DBGridFish, &DBGrid::titleClick, this, &FishPage::DBGridFishTitleClick);
     connect(DBGridFishAll, &DBGrid::titleClick, this, &FishPage::DBGridFishAllTitleClick);
-    connect(DBGridFish, &DBGrid::dblClick, this, &FishPage::DBGridFishDblClick);
+    // A double click in the fish list does nothing on purpose: the list only picks the fish.
     // Only the user's picks count: refilling the value list must not filter.
     connect(ComboBoxFiltr, &QComboBox::activated, this, &FishPage::ComboBoxFiltrChange);
     connect(ComboBoxFish, &QComboBox::activated, this, &FishPage::ComboBoxFishChange);
@@ -452,8 +452,6 @@ void FishPage::Button1Click()
     if (DataSet *fish = fishTable())
         fish->setFiltered(false);
 }
-
-void FishPage::DBGridFishDblClick() {}
 
 // --- the card
 

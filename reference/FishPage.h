@@ -47,7 +47,6 @@ public:
     void ComboBoxFishChange();
     // "X": the filter goes off; both lists keep their choice.
     void Button1Click();
-    void DBGridFishDblClick();
 
     // The card refresh: classification lines, small photo, photo 1 (or the placeholder).
     void DBRichEditFishOpysChange();
