@@ -9,6 +9,8 @@ cd "$top"
 werror=${LYNVAR_WERROR:-OFF}
 [[ "${CI:-}" == "true" ]] && werror=ON
 configure=(-DLYNVAR_WERROR="$werror")
+# CI runs no benchmark: it does not build them either, to stay well within its time.
+[[ "${CI:-}" == "true" ]] && configure+=(-DLYNVAR_BENCHMARKS=OFF)
 [[ -f build/CMakeCache.txt ]] || configure+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 cmake -S . -B build "${configure[@]}"
 cmake --build build -j"$(nproc)"
