@@ -2,13 +2,8 @@
 #include "app/ErrorBox.h"
 #include "app/GuardedApplication.h"
 #include "app/LynvarApplication.h"
-#include "app/QtUserDialogs.h"
-#include "app/QtWebViews.h"
-#include "common/Clock.h"
+#include "app/RealServices.h"
 #include "maintenance/CommandLine.h"
-#include "maintenance/CurlNetwork.h"
-#include "maintenance/DesktopShell.h"
-#include "places/WebEngineView.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,19 +28,9 @@ int main(int argc, char *argv[])
     lynvar::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("LynvarBook"));
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
-    lynvar::QtUserDialogs dialogs;
-    lynvar::SystemClock clock;
-    lynvar::WebEngineViewFactory webViews(lynvar::WebEngineViewFactory::modulePathBesideProgram());
-    lynvar::DesktopShell shell;
-    lynvar::CurlNetwork network;
-    lynvar::AppServices services;
-    services.dialogs = &dialogs;
-    services.clock = &clock;
-    services.shell = &shell;
-    services.network = &network;
-    lynvar::QtWebViews browserViews;
-    services.webViews = &webViews;
-    services.browserViews = &browserViews;
+    lynvar::RealServices real;
+    lynvar::QtUserDialogs &dialogs = real.dialogs;
+    const lynvar::AppServices &services = real.services;
     try {
         lynvar::LynvarApplication program(programFolder, services);
         program.create();

@@ -95,7 +95,7 @@ void PictureView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     const QSize view = viewPixels();
-    const bool covered = m_picture.width() >= view.width() && m_picture.height() >= view.height();
+    const bool covered = m_picture.width() >= view.width() || m_picture.height() >= view.height();
     if (m_file.isEmpty() || covered || m_picture.size() == m_fullSize)
         return;
     // Quietly: a file that became unreadable since keeps its smaller picture.

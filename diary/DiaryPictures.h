@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/pictures/PictureResult.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -9,18 +11,11 @@
 namespace lynvar {
 
 // What loading a picture gave: the picture, upright and no larger than needed, or why not.
-struct DiaryPicture
-{
-    QImage image;   // null when the load failed
-    QSize fullSize; // the upright picture's own size; invalid when the load failed
-    QString error;  // for the user, naming the file; empty on success
-
-    bool ok() const { return error.isEmpty(); }
-};
+using DiaryPicture = PictureResult;
 
 /*
  * Every picture the diary shows (catch photos, the placeholder, weather and moon pictures) is read
- * here and nowhere else, so that the diary moves to the program's shared picture loader in one place.
+ * through the program's shared picture loader.
  *
  * A picture is decoded just large enough to fill a view of `viewSize` (device pixels) with its
  * proportions kept, never larger than it is; an empty viewSize decodes it whole. It is turned upright

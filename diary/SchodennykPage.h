@@ -36,7 +36,8 @@ class TDataModule2;
 class TEditSchodennykForm;
 class TFormFish;
 class TFormSposobyLovu;
-struct DiaryPicture;
+struct PictureResult;
+using DiaryPicture = PictureResult;
 
 // The controls of the diary page: the entry list, photos, weather, catch, methods, notes. They are made the
 // first time the page is needed.

@@ -2,17 +2,14 @@
 #include "reference/HandbookPictures.h"
 
 #include "common/Error.h"
+#include "common/pictures/PictureLoader.h"
 #include "controls/PictureView.h"
 
 #include <QEvent>
-#include <QImageReader>
 #include <algorithm>
 
 namespace lynvar {
 namespace {
-
-// A picture's header may claim any size; one beyond this is refused before anything is allocated.
-constexpr qint64 MaxPixels = 100'000'000;
 
 // The size to decode a picture of `full` size at for a view of `view`: never larger than the picture,
 // and no larger than the view needs.
@@ -24,40 +21,11 @@ QSize decodeSize(QSize full, QSize view)
     return fitted.expandedTo(QSize(1, 1));
 }
 
-QString cannotShow(const QString &path, const QString &why)
-{
-    return QStringLiteral("Cannot show the picture %1: %2").arg(path, why);
-}
-
 } // namespace
 
 HandbookPicture loadPicture(const QString &path, QSize view)
 {
-    HandbookPicture result;
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize stored = reader.size();
-    if (!stored.isValid()) {
-        result.error = cannotShow(path, reader.errorString());
-        return result;
-    }
-    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
-    const QSize upright = turned ? stored.transposed() : stored;
-    if (qint64(upright.width()) * upright.height() > MaxPixels) {
-        result.error = cannotShow(path, QStringLiteral("the picture is too large"));
-        return result;
-    }
-    const QSize target = decodeSize(upright, view);
-    if (target != upright)
-        reader.setScaledSize(turned ? target.transposed() : target);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        result.error = cannotShow(path, reader.errorString());
-        return result;
-    }
-    result.image = std::move(image);
-    result.fullSize = upright;
-    return result;
+    return PictureLoader::shared().load(path, view);
 }
 
 bool isPictureName(const QString &name)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/pictures/PictureResult.h"
+
 #include <QImage>
 #include <QObject>
 #include <QSize>
@@ -11,17 +13,10 @@ namespace lynvar {
 class PictureView;
 
 // What loading a handbook picture gives: the picture, possibly scaled down for its view, or why not.
-struct HandbookPicture
-{
-    QImage image;   // null when the load failed
-    QSize fullSize; // the upright picture's size at full scale
-    QString error;  // for the user, naming the file; empty on success
+using HandbookPicture = PictureResult;
 
-    bool ok() const { return error.isEmpty(); }
-};
-
-// The one place where the handbook pages decode a picture file: `view` is the size (device pixels) the
-// picture will be shown at, so a large photo is decoded no larger than needed (empty: full size).
+// The handbook pages decode a picture file through the shared picture loader: `view` is the size (device
+// pixels) the picture will be shown at, so a large photo is decoded no larger than needed (empty: full size).
 // Never throws.
 [[nodiscard]] HandbookPicture loadPicture(const QString &path, QSize view);
 

@@ -3,12 +3,8 @@
 // Run by bench_startup, which listens on descriptor 3 for the moment the window is shown.
 #include "app/GuardedApplication.h"
 #include "app/LynvarApplication.h"
-#include "app/QtUserDialogs.h"
+#include "app/RealServices.h"
 #include "app/TDovidnykForm.h"
-#include "common/Clock.h"
-#include "maintenance/CurlNetwork.h"
-#include "maintenance/DesktopShell.h"
-#include "places/WebEngineView.h"
 
 #include <QDir>
 #include <QTimer>
@@ -20,18 +16,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     lynvar::GuardedApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
-    lynvar::QtUserDialogs dialogs;
-    lynvar::SystemClock clock;
-    lynvar::WebEngineViewFactory webViews(lynvar::WebEngineViewFactory::modulePathBesideProgram());
-    lynvar::DesktopShell shell;
-    lynvar::CurlNetwork network;
-    lynvar::AppServices services;
-    services.dialogs = &dialogs;
-    services.clock = &clock;
-    services.shell = &shell;
-    services.network = &network;
-    services.webViews = &webViews;
-    lynvar::LynvarApplication program(programFolder, services);
+    lynvar::RealServices real;
+    lynvar::LynvarApplication program(programFolder, real.services);
     program.create();
     program.showMainWindow();
     // Once the loop has shown the window, tell the benchmark (on descriptor 3) and end.

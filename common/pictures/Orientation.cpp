@@ -110,12 +110,14 @@ int divideUp(int value, int divisor)
 }
 
 // libjpeg rounds a scaled size up, and turning commutes with it, so the upright size can be divided.
+// Pictures are shown whole with their proportions kept, so a scale is enough once either side reaches
+// the view's: the other side then still covers what the fitted picture needs.
 int scaleDivisor(QSize upright, QSize view)
 {
     if (view.isEmpty() || upright.isEmpty())
         return 1;
     for (const int divisor : {8, 4, 2}) {
-        if (divideUp(upright.width(), divisor) >= view.width() &&
+        if (divideUp(upright.width(), divisor) >= view.width() ||
             divideUp(upright.height(), divisor) >= view.height())
             return divisor;
     }

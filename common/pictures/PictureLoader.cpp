@@ -107,6 +107,18 @@ PictureResult PictureLoader::load(const QString &path, QSize viewSize)
     return result;
 }
 
+std::optional<PictureResult> PictureLoader::cached(const QString &path, QSize viewSize)
+{
+    if (viewSize.isEmpty())
+        viewSize = QSize();
+    struct stat status
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return m_cache.find(cacheKey(path, status, viewSize));
+}
+
 QImage PictureLoader::loadOrThrow(const QString &path, QSize viewSize)
 {
     PictureResult result = load(path, viewSize);

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <optional>
 
 namespace lynvar {
 
@@ -46,6 +47,9 @@ public:
     // for the file in an error text.
     [[nodiscard]] PictureResult decode(QByteArrayView bytes, QSize viewSize, const QString &name) const;
 
+    // The picture as a load with these arguments would give it from the cache, without reading the
+    // file's pixels; nothing when it is not cached (or the file changed since).
+    [[nodiscard]] std::optional<PictureResult> cached(const QString &path, QSize viewSize);
     void clearCache() { m_cache.clear(); }
     [[nodiscard]] qint64 cachedBytes() const { return m_cache.bytes(); }
 

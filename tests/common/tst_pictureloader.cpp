@@ -220,14 +220,17 @@ void TestPictureLoader::scale_data()
     const QByteArray turned = withApp1(jpeg, exifPayload(6, false));
     QTest::newRow("no view: full size") << jpeg << QSize() << QSize(800, 600) << wide;
     QTest::newRow("1/8 covers exactly") << jpeg << QSize(100, 75) << QSize(100, 75) << wide;
-    QTest::newRow("one pixel wider: 1/4") << jpeg << QSize(101, 75) << QSize(200, 150) << wide;
+    QTest::newRow("one side enough: 1/8") << jpeg << QSize(101, 75) << QSize(100, 75) << wide;
+    QTest::newRow("one pixel more both ways: 1/4") << jpeg << QSize(101, 76) << QSize(200, 150) << wide;
     QTest::newRow("1/2") << jpeg << QSize(300, 200) << QSize(400, 300) << wide;
-    QTest::newRow("a tall view needs 1/1") << jpeg << QSize(10, 450) << QSize(800, 600) << wide;
+    QTest::newRow("a narrow view fits by its width") << jpeg << QSize(10, 450) << QSize(100, 75) << wide;
+    QTest::newRow("1/1") << jpeg << QSize(500, 450) << QSize(800, 600) << wide;
     QTest::newRow("view larger than the picture") << jpeg << QSize(1000, 1000) << QSize(800, 600) << wide;
     QTest::newRow("odd size rounds up")
         << encodeJpeg(quarters({801, 601})) << QSize(100, 75) << QSize(101, 76) << QSize(801, 601);
     QTest::newRow("turned: covers when upright") << turned << QSize(75, 100) << QSize(75, 100) << tall;
-    QTest::newRow("turned: wide view") << turned << QSize(100, 75) << QSize(150, 200) << tall;
+    QTest::newRow("turned: wide view") << turned << QSize(100, 75) << QSize(75, 100) << tall;
+    QTest::newRow("turned: needs 1/4") << turned << QSize(76, 101) << QSize(150, 200) << tall;
     QTest::newRow("PNG at the same scale")
         << png(quarters({800, 600})) << QSize(300, 200) << QSize(400, 300) << wide;
 }
