@@ -9,6 +9,7 @@
 #include "diary/TEditSchodennykForm.h"
 #include "diary/TFormFish.h"
 #include "diary/TFormSposobyLovu.h"
+#include "i18n/InterfaceLanguage.h"
 #include "maintenance/TFormAbout.h"
 #include "places/FishMapPage.h"
 #include "places/TFormBrowser.h"
@@ -56,18 +57,35 @@ void LynvarApplication::create()
         [owner, dialogs = &dialogs] { return new TFormImportExport(*dialogs, owner); });
     TDataModule2 *data = DataModule2;
     AppServices *services = &m_services;
-    FormAbout.setFactory([owner, data, services] { return new TFormAbout(data, *services, owner); });
-    FormSposobyLovu.setFactory([owner, data] { return new TFormSposobyLovu(owner, *data); });
+    InterfaceLanguage *language = &DovidnykForm->language();
+    FormAbout.setFactory([owner, data, services, language] {
+        auto *about = new TFormAbout(data, *services, owner);
+        language->partMade(about, LanguageWindow::About);
+        return about;
+    });
+    FormSposobyLovu.setFactory([owner, data, language] {
+        auto *methods = new TFormSposobyLovu(owner, *data);
+        language->partMade(methods, LanguageWindow::Methods);
+        return methods;
+    });
     FormFish.setFactory([owner, data] { return new TFormFish(owner, *data); });
     EditSchodennykForm.setFactory([this, owner, data] {
         auto *editor = new TEditSchodennykForm(owner, *data, m_services);
         editor->setForecastAddress([this](const QDate &day) { return forecastAddress(day); });
+        DovidnykForm->language().partMade(editor, LanguageWindow::EntryEditor);
         return editor;
     });
     FormBrowser.setFactory([this, owner] { return new TFormBrowser(m_services, DataModule2, owner); });
     FormOptions.setFactory(
         [owner, data, services] { return new TFormOptions(data, *services->dialogs, owner); });
     DovidnykForm->setMaintenanceDialogs(&FormOptions, &FormAbout);
+    language->setWindow(LanguageWindow::About, {[this]() -> QWidget * { return FormAbout.made(); },
+                                                [this]() -> QWidget * { return &FormAbout.get(); }});
+    language->setWindow(LanguageWindow::Methods, {[this]() -> QWidget * { return FormSposobyLovu.made(); },
+                                                  [this]() -> QWidget * { return &FormSposobyLovu.get(); }});
+    language->setWindow(LanguageWindow::EntryEditor,
+                        {[this]() -> QWidget * { return EditSchodennykForm.made(); },
+                         [this]() -> QWidget * { return &EditSchodennykForm.get(); }});
     if (auto *jokes = DovidnykForm->page<AnecdotPage>())
         jokes->setImportExportForm(&FormImportExport);
 
@@ -91,7 +109,7 @@ QString LynvarApplication::forecastAddress(const QDate &day) const
 {
     // The forecast site of the current place, in the content language; its base addresses are
     // configuration, kept in services.ini.
-    const bool ukrainian = DovidnykForm->ToolButtonUA->isChecked();
+    const bool ukrainian = !DovidnykForm->ToolButtonRU->isChecked();
     const IniFile addresses(m_programFolder + QStringLiteral("/services.ini"));
     const QString base = addresses.readString(
         QStringLiteral("Weather"), ukrainian ? QStringLiteral("SinoptikUA") : QStringLiteral("SinoptikRU"),

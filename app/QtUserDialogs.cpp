@@ -8,6 +8,7 @@
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
@@ -27,6 +28,15 @@ QString title()
 }
 
 // Texts that come from files are shown as they are, never read as markup.
+// A prompt is text, however much it looks like markup: several come from the language files.
+void preparePrompt(QInputDialog &dialog, const QString &caption, const QString &prompt)
+{
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    for (QLabel *label : dialog.findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
+}
+
 void showBox(QMessageBox::Icon icon, const QString &text)
 {
     QMessageBox box(icon, title(), text, QMessageBox::Ok, owner());
@@ -66,22 +76,25 @@ std::optional<int> QtUserDialogs::chooseItem(const QString &caption, const QStri
 {
     if (items.isEmpty())
         return std::nullopt;
-    bool ok = false;
-    const QString picked = QInputDialog::getItem(owner(), caption, prompt, items, 0, false, &ok);
-    if (!ok)
+    QInputDialog dialog(owner());
+    preparePrompt(dialog, caption, prompt);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const int index = int(items.indexOf(picked));
+    const int index = int(items.indexOf(dialog.textValue()));
     return index < 0 ? std::nullopt : std::optional<int>(index);
 }
 
 std::optional<QString> QtUserDialogs::askText(const QString &caption, const QString &prompt,
                                               const QString &initial)
 {
-    bool ok = false;
-    QString text = QInputDialog::getText(owner(), caption, prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok)
+    QInputDialog dialog(owner());
+    preparePrompt(dialog, caption, prompt);
+    dialog.setTextValue(initial);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 QString QtUserDialogs::chooseOpenFile(const QString &caption, const QString &folder, const QString &filter)

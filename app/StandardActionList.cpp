@@ -2,9 +2,9 @@
 #include "app/StandardActionList.h"
 
 #include "app/ErrorBox.h"
-#include "app/Hint.h"
 #include "app/ImageList.h"
 #include "controls/DataAware.h"
+#include "controls/Hint.h"
 #include "data/DataSet.h"
 #include "data/DataSource.h"
 

@@ -2,7 +2,6 @@
 #include "app/TDovidnykForm.h"
 
 #include "app/ErrorBox.h"
-#include "app/Hint.h"
 #include "app/StandardActionList.h"
 #include "app/TFormOptions.h"
 #include "common/AppServices.h"
@@ -13,8 +12,10 @@
 #include "controls/DBGrid.h"
 #include "controls/DBMemo.h"
 #include "controls/DBRichEdit.h"
+#include "controls/Hint.h"
 #include "data/DataModule2.h"
 #include "diary/SchodennykPage.h"
+#include "i18n/InterfaceLanguage.h"
 #include "maintenance/MaintenanceCommands.h"
 #include "places/FishMapPage.h"
 #include "reference/AnecdotPage.h"
@@ -77,13 +78,15 @@ TDovidnykForm::TDovidnykForm(IniFile &settings, AppServices &services, QWidget *
     resize(1024, 726);
     connectMaintenanceCommands();
     connectPlacesCommands();
+    connectLanguageCommands();
 }
 
 void TDovidnykForm::connectDiaryCommands()
 {
     SchodennykPage *diary = page<SchodennykPage>();
     diary->setPageSelector([this](int index) { showPage(index); });
-    diary->setContentLanguage([this] { return ToolButtonUA->isChecked(); });
+    // Ukrainian until a switch to Russian: before any switch the views show the Ukrainian fields.
+    diary->setContentLanguage([this] { return !ToolButtonRU->isChecked(); });
 }
 
 TDovidnykForm::~TDovidnykForm() = default;
@@ -340,6 +343,7 @@ void TDovidnykForm::FormCreate(const QString &programFolder)
 {
     ProgramFolder = programFolder;
     m_services.programFolder = programFolder;
+    m_language->setProgramFolder(programFolder);
 }
 
 void TDovidnykForm::showEvent(QShowEvent *event)
@@ -432,24 +436,14 @@ void TDovidnykForm::MenuExitClick()
     close();
 }
 
-void TDovidnykForm::setContentLanguage(bool ukrainian)
-{
-    MenuUkranian->setChecked(ukrainian);
-    MenuRussian->setChecked(!ukrainian);
-    ToolButtonUA->setChecked(ukrainian);
-    ToolButtonRU->setChecked(!ukrainian);
-    m_settings.writeString(QStringLiteral("Languages"), QStringLiteral("LanguagesID"),
-                           ukrainian ? QStringLiteral("ua") : QStringLiteral("ru"));
-}
-
 void TDovidnykForm::MenuUkranianClick()
 {
-    setContentLanguage(true);
+    m_language->MenuUkranianClick();
 }
 
 void TDovidnykForm::MenuRussianClick()
 {
-    setContentLanguage(false);
+    m_language->MenuRussianClick();
 }
 
 // --- maintenance
@@ -665,6 +659,44 @@ void TDovidnykForm::connectPlacesCommands()
     // Russian exactly when the switch has set Russian: before any switch the views show the
     // Ukrainian fields, and so do the addresses.
     places->setRussianContent([this] { return ToolButtonRU->isChecked(); });
+}
+
+// --- languages
+
+void TDovidnykForm::connectLanguageCommands()
+{
+    m_language = std::make_unique<InterfaceLanguage>(
+        this, InterfaceLanguage::Switches{MenuUkranian, MenuRussian, ToolButtonUA, ToolButtonRU}, m_settings);
+    m_language->setMakeMainWindowParts([this] { m_pages.buildAll(); });
+    for (Page *part : m_pages.all())
+        connect(part, &Page::built, this,
+                [this, part] { m_language->partMade(part->tab(), LanguageWindow::Main); });
+    connect(MenuLangVygruz, &QAction::triggered, this, &TDovidnykForm::MenuLangVygruzClick);
+
+    // The message texts go to the pages and commands that show them.
+    const auto messageText = [this](const QString &key) { return m_language->messageText(key); };
+    page<FishMapPage>()->setMessageTexts(messageText);
+    connect(m_language.get(), &InterfaceLanguage::messageTextsApplied, this, [this] {
+        SchodennykPage *diary = page<SchodennykPage>();
+        diary->MessageNoMisceLovu = m_language->messageText(QStringLiteral("MessageNoMisceLovu"));
+        diary->MessageNoMisceLovu2 = m_language->messageText(QStringLiteral("MessageNoMisceLovu2"));
+        MaintenanceTexts &texts = m_maintenance->texts;
+        texts.MessageCopyBD = m_language->messageText(QStringLiteral("MessageCopyBD"));
+        texts.MessageCopyBDOk = m_language->messageText(QStringLiteral("MessageCopyBDOk"));
+        texts.MessageNewVersionTrue = m_language->messageText(QStringLiteral("MessageNewVersionTrue"));
+        texts.MessageNewVersionPerevirka =
+            m_language->messageText(QStringLiteral("MessageNewVersionPerevirka"));
+    });
+}
+
+void TDovidnykForm::ApplyLanguageFile(const QString &relativePath)
+{
+    m_language->ApplyLanguageFile(relativePath);
+}
+
+void TDovidnykForm::MenuLangVygruzClick()
+{
+    m_language->MenuLangVygruzClick();
 }
 
 } // namespace lynvar

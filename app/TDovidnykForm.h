@@ -20,6 +20,7 @@ namespace lynvar {
 
 struct AppServices;
 class IniFile;
+class InterfaceLanguage;
 class MaintenanceCommands;
 class StandardActionList;
 class TDataModule2;
@@ -90,6 +91,9 @@ public:
     // The windows the maintenance commands show, once they can be made.
     void setMaintenanceDialogs(OnFirstUse<TFormOptions> *options, OnFirstUse<TFormAbout> *about);
     // --- languages
+    void ApplyLanguageFile(const QString &relativePath);
+    void MenuLangVygruzClick();
+    InterfaceLanguage &language() { return *m_language; }
 
     // Selects a page without recording it: only the user's own choice of a page is remembered.
     void showPage(int index);
@@ -189,7 +193,7 @@ private:
     void buildStatusBar();
     void connectDiaryCommands();
     void pageShown(int index);
-    void setContentLanguage(bool ukrainian);
+    void connectLanguageCommands();
     void connectMaintenanceCommands();
     // --- handbook
     void connectHandbookCommands();
@@ -203,6 +207,7 @@ private:
     TDataModule2 *m_dataModule = nullptr;
     bool m_shown = false;
     std::unique_ptr<MaintenanceCommands> m_maintenance;
+    std::unique_ptr<InterfaceLanguage> m_language;
     OnFirstUse<TFormOptions> *m_formOptions = nullptr;
 };
 

@@ -21,6 +21,11 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
 
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
+    update([&](IniDocument &document) { document.writeString(section, key, value); });
+}
+
+void IniFile::update(const std::function<void(IniDocument &)> &change)
+{
     const QString fullPath = QFileInfo(m_path).absoluteFilePath();
     const auto unableToWrite = [&fullPath] { return Error(u"Unable to write to "_s + fullPath); };
 
@@ -33,7 +38,7 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
         document = IniDocument(existing.readAll());
         existing.close();
     }
-    document.writeString(section, key, value);
+    change(document);
     const QByteArray bytes = document.toBytes();
 
     // The new text goes to a temporary file that then replaces the old one, so a crash or a full

@@ -4,6 +4,7 @@
 #include "common/IniDocument.h"
 
 #include <QString>
+#include <functional>
 
 namespace lynvar {
 
@@ -30,6 +31,9 @@ public:
 
     // Throws lynvar::Error "Unable to write to <full path>" when the file cannot be written.
     void writeString(const QString &section, const QString &key, const QString &value);
+    // Several writes at once: `change` edits the file's document, which then goes to the file in one
+    // write (or, when it cannot be written, not at all).
+    void update(const std::function<void(IniDocument &)> &change);
 
 private:
     QString m_path;

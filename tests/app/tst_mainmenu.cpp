@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menus, pop-up menus, tool bar and standard commands: every item by its name, and
 // the commands acting on the control that has the focus.
-#include "app/Hint.h"
 #include "app/ImageList.h"
 #include "app/StandardActionList.h"
 #include "app/TDovidnykForm.h"
 #include "common/AppServices.h"
 #include "common/IniFile.h"
 #include "controls/DataAware.h"
+#include "controls/Hint.h"
 #include "data/Connection.h"
 #include "data/DataSet.h"
 #include "data/DataSource.h"

@@ -296,27 +296,30 @@ private Q_SLOTS:
     void weatherHintsNameTheEntrysValue_data()
     {
         QTest::addColumn<QString>("wind");
-        QTest::addColumn<bool>("ukrainian");
+        QTest::addColumn<QString>("language"); // the button down, none before any switch
         QTest::addColumn<QString>("hint");
         QTest::addColumn<QString>("rainHint"); // the same entry's precipitation
-        QTest::newRow("Ukrainian") << QStringLiteral("N") << true << QStringLiteral("Північний")
-                                   << QStringLiteral("Дощ");
-        QTest::newRow("Russian") << QStringLiteral("N") << false << QStringLiteral("Северный")
+        QTest::newRow("Ukrainian") << QStringLiteral("N") << QStringLiteral("ua")
+                                   << QStringLiteral("Північний") << QStringLiteral("Дощ");
+        QTest::newRow("Russian") << QStringLiteral("N") << QStringLiteral("ru") << QStringLiteral("Северный")
                                  << QStringLiteral("Дождь");
+        QTest::newRow("before any switch: the Ukrainian the views show")
+            << QStringLiteral("N") << QString() << QStringLiteral("Північний") << QStringLiteral("Дощ");
         QTest::newRow("no such key, no value")
-            << QStringLiteral("SSW-missing") << true << QString() << QString();
+            << QStringLiteral("SSW-missing") << QStringLiteral("ua") << QString() << QString();
     }
     void weatherHintsNameTheEntrysValue()
     {
         QFETCH(QString, wind);
-        QFETCH(bool, ukrainian);
+        QFETCH(QString, language);
         QFETCH(QString, hint);
         QFETCH(QString, rainHint);
         DataSet &diary = m_run->diary();
         QVERIFY(diary.locate(QStringLiteral("NaprymVitru"), wind));
         // The wind table stands elsewhere: the hint does not depend on its current row.
         QVERIFY(m_run->data().ViterTable.locate(QStringLiteral("NameLat"), QStringLiteral("S")));
-        m_run->form().ToolButtonUA->setChecked(ukrainian);
+        m_run->form().ToolButtonUA->setChecked(language == u"ua");
+        m_run->form().ToolButtonRU->setChecked(language == u"ru");
         page().ImageViterMouseMove();
         QCOMPARE(page().ImageViter->toolTip(), hint);
         QCOMPARE(m_run->data().ViterTable.field(u"NameLat").asString(), QStringLiteral("S"));

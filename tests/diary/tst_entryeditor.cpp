@@ -274,6 +274,7 @@ private Q_SLOTS:
         addPlace(run.data().FishMapTable, QStringLiteral("Київ"), QStringLiteral("київ"),
                  QStringLiteral("киев"));
         run.form().ToolButtonUA->setChecked(ukrainian);
+        run.form().ToolButtonRU->setChecked(!ukrainian);
         TEditSchodennykForm &editor = run.app.EditSchodennykForm.get();
         QVERIFY(!editor.WebBrowser1);
         editor.show();

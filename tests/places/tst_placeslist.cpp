@@ -433,8 +433,13 @@ private Q_SLOTS:
         run.dialogs.textAnswers << answer;
 
         (meteo ? run.page().ButtonGetMeteo : run.page().ButtonGetSinoptik)->click();
-        // No language file applied: the prompt's texts are empty.
-        QCOMPARE(run.dialogs.prompts, QStringList{QStringLiteral("||")});
+        // No language file applied: the built-in texts, never an empty prompt.
+        const QString site = meteo ? QStringLiteral("Meteo") : QStringLiteral("синоптика");
+        QCOMPARE(
+            run.dialogs.prompts,
+            QStringList{QStringLiteral("Введіть строку|Скопіюйте з браузера адресну строку Вашого города на "
+                                       "сайті ") +
+                        site + u'|'});
         QCOMPARE(run.places().state(), DataSet::State::Browse);
         run.places().refresh();
         QCOMPARE((QStringList{run.field("MistoSinoptikUA"), run.field("MistoSinoptikRU"),

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Hint.h"
+#include "controls/Hint.h"
 
 #include <QAction>
 #include <QToolButton>
