@@ -75,6 +75,7 @@ void LynvarApplication::create()
     diary->setEditSchodennykForm(&EditSchodennykForm);
     diary->setFormFish(&FormFish);
     diary->setFormSposobyLovu(&FormSposobyLovu);
+    DovidnykForm->setEntryEditor(&EditSchodennykForm);
 
     // "Добавити види риб" on the places page: the fish choice dialog in place mode writes the
     // place's fish list itself.
