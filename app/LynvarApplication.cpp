@@ -15,6 +15,7 @@
 #include "reference/AnecdotPage.h"
 #include "reference/TFormImportExport.h"
 
+#include <QCoreApplication>
 #include <QToolButton>
 
 namespace lynvar {
@@ -109,6 +110,15 @@ QString LynvarApplication::forecastAddress(const QDate &day) const
 void LynvarApplication::showMainWindow()
 {
     DovidnykForm->showMaximized();
+}
+
+void LynvarApplication::exitWithoutAsking()
+{
+    m_exitRequested = true;
+    if (DovidnykForm)
+        DovidnykForm->closeWithoutAsking();
+    // Every running event loop ends, a dialog's too; none starts any more.
+    QCoreApplication::exit(0);
 }
 
 } // namespace lynvar

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Closing the program stores what was typed, by the menu or the close box; an edit the database
-// refuses is offered to go back to.
+// Closing the program stores what was typed: by the menu, the close box and a request to end
+// from outside; an edit the database refuses is offered to go back to.
 #include "app/StandardActionList.h"
 #include "app/TDovidnykForm.h"
 #include "controls/DBRichEdit.h"
@@ -12,8 +12,10 @@
 
 #include <QAction>
 #include <QFile>
+#include <QProcess>
 #include <QTabWidget>
 #include <QtTest>
+#include <csignal>
 #include <memory>
 #include <sqlite3.h>
 
@@ -195,6 +197,44 @@ private Q_SLOTS:
             QCOMPARE(places.state(), DataSet::State::Insert);
             QCOMPARE(places.field(u"Name").asString(), place);
         }
+    }
+
+    void exitSignalStoresAndClosesCleanly_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void exitSignalStoresAndClosesCleanly()
+    {
+        QFETCH(int, signalNumber);
+        cleanup(); // the child runs the program in a folder of its own
+        ProgramFolder folder;
+        const QString note = QStringLiteral("bream under the bridge");
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QStringLiteral(LYNVAR_EXIT_CHILD), {folder.path(), note});
+        const auto stop = qScopeGuard([&] {
+            if (child.state() != QProcess::NotRunning) {
+                child.kill();
+                child.waitForFinished();
+            }
+        });
+        // The child says when it holds the edit; the limits only keep a broken child from hanging the run.
+        QByteArray said;
+        while (!said.contains("ready\n") && child.waitForReadyRead(60000))
+            said += child.readAllStandardOutput();
+        QVERIFY2(said.contains("ready\n"), said.constData());
+
+        QCOMPARE(::kill(pid_t(child.processId()), signalNumber), 0);
+        QVERIFY(child.waitForFinished(60000));
+
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        const QString file = TDataModule2::recordsDatabasePath(folder.path());
+        QVERIFY(!QFile::exists(file + QStringLiteral("-wal")));
+        QCOMPARE(storedRows(file, "Schodennyk", "Opys", note), 1);
     }
 };
 
