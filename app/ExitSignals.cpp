@@ -29,16 +29,14 @@ extern "C" void writeSignalNumber(int signalNumber)
 
 } // namespace
 
-QList<int> ExitSignals::watched()
-{
-    return {std::begin(Watched), std::end(Watched)};
-}
-
 ExitSignals::ExitSignals(QObject *parent) : QObject(parent)
 {
+    if (g_pair[0] >= 0)
+        return; // another watcher has them
     // Without the pair the signals keep their default effect: better than a handler that cannot report.
-    if (g_pair[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pair) != 0) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pair) != 0) {
         std::fprintf(stderr, "LynvarBook: exit signals not watched: %s\n", std::strerror(errno));
+        g_pair[0] = g_pair[1] = -1;
         return;
     }
     for (int fd : g_pair)

@@ -25,8 +25,6 @@ public:
     ExitSignals(const ExitSignals &) = delete;
     ExitSignals &operator=(const ExitSignals &) = delete;
 
-    // The signals watched.
-    static QList<int> watched();
     // False when the signals could not be watched: they keep their former effect.
     bool isWatching() const { return m_notifier != nullptr; }
 
