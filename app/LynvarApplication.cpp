@@ -16,6 +16,7 @@
 #include "reference/AnecdotPage.h"
 #include "reference/TFormImportExport.h"
 
+#include <QCoreApplication>
 #include <QToolButton>
 
 namespace lynvar {
@@ -93,6 +94,7 @@ void LynvarApplication::create()
     diary->setEditSchodennykForm(&EditSchodennykForm);
     diary->setFormFish(&FormFish);
     diary->setFormSposobyLovu(&FormSposobyLovu);
+    DovidnykForm->setEntryEditor(&EditSchodennykForm);
 
     // "Добавити види риб" on the places page: the fish choice dialog in place mode writes the
     // place's fish list itself.
@@ -126,6 +128,15 @@ QString LynvarApplication::forecastAddress(const QDate &day) const
 void LynvarApplication::showMainWindow()
 {
     DovidnykForm->showMaximized();
+}
+
+void LynvarApplication::exitWithoutAsking()
+{
+    m_exitRequested = true;
+    if (DovidnykForm)
+        DovidnykForm->closeWithoutAsking();
+    // Every running event loop ends, a dialog's too; none starts any more.
+    QCoreApplication::exit(0);
 }
 
 } // namespace lynvar

@@ -35,6 +35,11 @@ public:
     void create();
     // Shows the main window maximised, which runs its show handler.
     void showMainWindow();
+    // Closes as "Вихід" does but asks nothing (a refused edit is dropped and reported on stderr),
+    // and ends the event loop, also from inside a dialog's. For a request to end from outside.
+    void exitWithoutAsking();
+    // Whether the program is to end: an event loop started after the request would run on.
+    bool exitRequested() const { return m_exitRequested; }
 
     const QString &programFolder() const { return m_programFolder; }
     IniFile &settings() { return m_settings; }
@@ -59,6 +64,7 @@ private:
     // One settings object on options.ini for the windows and the data module alike; every read
     // goes to the file, every write straight to it.
     IniFile m_settings;
+    bool m_exitRequested = false;
 };
 
 } // namespace lynvar

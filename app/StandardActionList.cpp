@@ -347,16 +347,20 @@ void StandardActionList::runOnText(TextCommand command)
     updateActions();
 }
 
+void StandardActionList::takeUnwrittenInput()
+{
+    if (DataAware *control = dataAwareControlOf(m_target))
+        control->updateRecord();
+}
+
 void StandardActionList::runOnDataSet(void (DataSet::*command)())
 {
     DataSet *dataSet = targetDataSet();
     if (dataSet && dataSet->isActive()) {
         runGuarded(m_dialogs, [&] {
             // What the user entered but the control has not written yet belongs to the record posted.
-            if (command == &DataSet::post && dataSet->isEditing()) {
-                if (DataAware *control = dataAwareControlOf(m_target))
-                    control->updateRecord();
-            }
+            if (command == &DataSet::post && dataSet->isEditing())
+                takeUnwrittenInput();
             (dataSet->*command)();
         });
     }

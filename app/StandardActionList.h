@@ -62,6 +62,9 @@ public:
     QWidget *target() const { return m_target; }
     // The data set of the target's data-aware control, or null.
     DataSet *targetDataSet() const;
+    // Has the target write into its record what the user entered and it has not written yet, as
+    // post does first. Throws lynvar::Error when the field refuses the value.
+    void takeUnwrittenInput();
 
     void updateActions();
 

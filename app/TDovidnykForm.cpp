@@ -12,9 +12,11 @@
 #include "controls/DBGrid.h"
 #include "controls/DBMemo.h"
 #include "controls/DBRichEdit.h"
+#include "controls/DataAware.h"
 #include "controls/Hint.h"
 #include "data/DataModule2.h"
 #include "diary/SchodennykPage.h"
+#include "diary/TEditSchodennykForm.h"
 #include "i18n/InterfaceLanguage.h"
 #include "maintenance/MaintenanceCommands.h"
 #include "places/FishMapPage.h"
@@ -30,6 +32,7 @@
 #include "reference/VuzlyPage.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,6 +45,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <cstdio>
 #include <functional>
 
 namespace lynvar {
@@ -434,6 +438,106 @@ void TDovidnykForm::FormResize()
 void TDovidnykForm::MenuExitClick()
 {
     close();
+}
+
+void TDovidnykForm::closeWithoutAsking()
+{
+    m_askOnClose = false;
+    close();
+    m_askOnClose = true;
+}
+
+void TDovidnykForm::closeEvent(QCloseEvent *event)
+{
+    if (!storePendingEdits(m_askOnClose ? OnRefusal::Ask : OnRefusal::Drop)) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+bool TDovidnykForm::storePendingEdits(OnRefusal onRefusal)
+{
+    if (!m_dataModule)
+        return true;
+    const auto failure = [] { return currentExceptionMessage(std::current_exception()); };
+
+    // An open entry editor keeps the trip's place and times outside the entry until its "Ok".
+    TEditSchodennykForm *editor = m_entryEditor ? m_entryEditor->made() : nullptr;
+    if (editor && editor->isVisible()) {
+        try {
+            editor->Button1Click();
+        } catch (...) {
+            if (!dropRefused(&m_dataModule->SchodennykTable, editor->windowTitle(), failure(), onRefusal))
+                return false;
+            editor->reject();
+        }
+    }
+
+    // What the focused control holds and has not written yet, as the save command takes it.
+    try {
+        ActionList1->takeUnwrittenInput();
+    } catch (...) {
+        DataSet *dataSet = ActionList1->targetDataSet();
+        if (!dropRefused(dataSet, {}, failure(), onRefusal))
+            return false;
+    }
+
+    for (DataSet *dataSet : m_dataModule->allDataSets()) {
+        if (!dataSet->isActive() || !dataSet->isEditing())
+            continue;
+        try {
+            dataSet->post();
+        } catch (...) {
+            if (!dropRefused(dataSet, {}, failure(), onRefusal))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool TDovidnykForm::dropRefused(DataSet *dataSet, const QString &what, const QString &reason,
+                                OnRefusal onRefusal)
+{
+    const int page = dataSet ? pageShowing(*dataSet) : -1;
+    QString name = what;
+    if (name.isEmpty())
+        name = page >= 0 ? PageControlGeneral->tabText(page)
+               : dataSet ? dataSet->table().name
+                         : text("поточний запис");
+    if (onRefusal == OnRefusal::Ask) {
+        const QString question = text("База даних не прийняла зміни в «%1»:\n%2\n\n"
+                                      "Закрити програму без цих змін? («Ні» — повернутися до них.)")
+                                     .arg(name, reason);
+        if (!m_services.dialogs->askQuestion(text("Вихід"), question)) {
+            if (page >= 0)
+                showPage(page);
+            return false;
+        }
+    } else {
+        std::fprintf(stderr, "LynvarBook: changes in \"%s\" not stored: %s\n", name.toLocal8Bit().constData(),
+                     reason.toLocal8Bit().constData());
+    }
+    if (dataSet && dataSet->isActive()) {
+        try {
+            dataSet->cancel();
+        } catch (...) {
+            // Closing goes on: the data set drops its edit when it closes anyway.
+        }
+    }
+    return true;
+}
+
+int TDovidnykForm::pageShowing(const DataSet &dataSet) const
+{
+    for (int i = 0; i < PageControlGeneral->count(); ++i) {
+        for (QWidget *control : PageControlGeneral->widget(i)->findChildren<QWidget *>()) {
+            const auto *aware = dynamic_cast<const DataAware *>(control);
+            if (aware && aware->dataSource() && aware->dataSource()->dataSet() == &dataSet)
+                return i;
+        }
+    }
+    return -1;
 }
 
 void TDovidnykForm::MenuUkranianClick()

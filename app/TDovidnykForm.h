@@ -22,8 +22,10 @@ struct AppServices;
 class IniFile;
 class InterfaceLanguage;
 class MaintenanceCommands;
+class DataSet;
 class StandardActionList;
 class TDataModule2;
+class TEditSchodennykForm;
 class TFormAbout;
 class TFormOptions;
 class HandbookSearch;
@@ -56,6 +58,9 @@ public:
     void FormResize();
     void PageControlGeneralChange();
     void MenuExitClick();
+    // Closing stores every edit not yet stored first; an edit the database refuses is offered to go
+    // back to. Closing this way asks nothing: a refused edit is dropped and reported on stderr.
+    void closeWithoutAsking();
     // The language entry points.
     void MenuUkranianClick();
     void MenuRussianClick();
@@ -75,6 +80,8 @@ public:
     QAction *MenuExportAnecdot = nullptr;
     HandbookSearchBox *EditHandbookSearch = nullptr;
     // --- diary
+    // The entry editor: closing stores the entry it has open as its "Ok" does.
+    void setEntryEditor(OnFirstUse<TEditSchodennykForm> *editor) { m_entryEditor = editor; }
     // --- places
     // --- maintenance
     void MenuSaveBDClick();
@@ -184,6 +191,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildPages();
@@ -200,6 +208,23 @@ private:
     void connectHandbookData(TDataModule2 &dataModule);
     std::unique_ptr<HandbookSearch> m_handbookSearch;
     void connectPlacesCommands();
+
+    // Closing.
+    enum class OnRefusal
+    {
+        Ask,
+        Drop
+    };
+    // Stores the open entry editor's entry, the focused control's unwritten input and every data
+    // set's edit; false when the user chose to go back to a refused edit.
+    bool storePendingEdits(OnRefusal onRefusal);
+    // After `dataSet` (null: unknown) refused to store an edit: true to close without it, its edit
+    // cancelled; false to go back to it, its page shown.
+    bool dropRefused(DataSet *dataSet, const QString &what, const QString &reason, OnRefusal onRefusal);
+    // The page whose controls show `dataSet`, or -1.
+    int pageShowing(const DataSet &dataSet) const;
+    OnFirstUse<TEditSchodennykForm> *m_entryEditor = nullptr;
+    bool m_askOnClose = true;
 
     IniFile &m_settings;
     AppServices &m_services;

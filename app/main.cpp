@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ErrorBox.h"
+#include "app/ExitSignals.h"
 #include "app/GuardedApplication.h"
 #include "app/LynvarApplication.h"
 #include "app/RealServices.h"
@@ -7,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QScopeGuard>
 
 int main(int argc, char *argv[])
 {
@@ -26,6 +28,9 @@ int main(int argc, char *argv[])
     // The browser engine, loaded when a page is first shown, shares the application's graphics contexts.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     lynvar::GuardedApplication app(argc, argv);
+    // A request to end (logout, kill, Ctrl+C) closes as "Вихід" does; until the window is made, the
+    // request waits in the watcher.
+    lynvar::ExitSignals exitSignals;
     QApplication::setApplicationName(QStringLiteral("LynvarBook"));
     QApplication::setApplicationDisplayName(QStringLiteral("LynvarBook"));
     lynvar::RealServices real;
@@ -33,10 +38,15 @@ int main(int argc, char *argv[])
     const lynvar::AppServices &services = real.services;
     try {
         lynvar::LynvarApplication program(programFolder, services);
+        const QMetaObject::Connection onExitSignal = QObject::connect(
+            &exitSignals, &lynvar::ExitSignals::received, &app, [&program] { program.exitWithoutAsking(); });
+        const auto stopWatching = qScopeGuard([&] { QObject::disconnect(onExitSignal); });
         program.create();
         app.setDialogs(&dialogs);
         program.showMainWindow();
-        QApplication::exec();
+        // A request to end that came while start-up showed a box has ended that box's loop only.
+        if (!program.exitRequested())
+            QApplication::exec();
         app.setDialogs(nullptr);
     } catch (...) {
         dialogs.showError(lynvar::errorBoxText(lynvar::currentExceptionMessage(std::current_exception())));

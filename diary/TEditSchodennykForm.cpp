@@ -10,6 +10,7 @@
 #include "controls/DBLookupComboBox.h"
 #include "controls/DBRadioGroup.h"
 #include "controls/DBRichEdit.h"
+#include "controls/DataAware.h"
 #include "data/DataModule2.h"
 #include "diary/DatePicker.h"
 
@@ -222,6 +223,10 @@ void TEditSchodennykForm::Button1Click()
 {
     DataSet &entry = m_dataModule.SchodennykTable;
     DataSet &places = m_dataModule.FishMapTable;
+    // What the focused box holds but has not written yet belongs to the entry stored (the click
+    // that usually writes it by taking the focus may not have come from the mouse).
+    if (DataAware *control = dataAwareControlOf(focusWidget()))
+        control->updateRecord();
     entry.edit(); // a new entry stays in insert state
     entry.field(u"IDMisce").setValue(places.field(u"ID").value());
     entry.field(u"Misce").setValue(places.field(u"Name").value());

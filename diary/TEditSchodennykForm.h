@@ -32,7 +32,8 @@ class TDataModule2;
  *   +---------------------+----------------------------+-------------------------+
  *
  * The weather and notes are bound to the entry; the two date pickers are not: "Ok" copies them.
- * Closing the window by its close box stores nothing and leaves the entry as it is.
+ * Closing the window by its close box stores nothing and leaves the entry as it is; closing the
+ * program while it is open stores the entry as "Ok" does.
  */
 class TEditSchodennykForm final : public QDialog
 {

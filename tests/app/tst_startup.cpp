@@ -193,7 +193,7 @@ private Q_SLOTS:
         QVERIFY(run.app.FormOptions.get().parent() == &run.form());
     }
 
-    void closingDropsAnEditThatWasNotStored()
+    void closingKeepsAnEditNotYetStored()
     {
         ProgramFolder folder;
         {
@@ -203,12 +203,12 @@ private Q_SLOTS:
             places.field(u"Name").setString(QStringLiteral("Збережене"));
             places.post();
             places.edit();
-            places.field(u"Name").setString(QStringLiteral("Не збережене"));
+            places.field(u"Name").setString(QStringLiteral("Змінене"));
             run.form().MenuExitClick();
             QVERIFY(!run.form().isVisible());
         }
         Started next(folder);
-        QCOMPARE(next.app.DataModule2->FishMapTable.field(u"Name").asString(), QStringLiteral("Збережене"));
+        QCOMPARE(next.app.DataModule2->FishMapTable.field(u"Name").asString(), QStringLiteral("Змінене"));
     }
 
     void popupMenusOpenOnTheirGrids()
