@@ -2,6 +2,7 @@
 #include "tests/support/StartedApplication.h"
 
 #include "app/TDovidnykForm.h"
+#include "tests/support/PageHarness.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -40,6 +41,18 @@ void StartedApplication::showPage(int index)
 {
     form().PageControlGeneral->setCurrentIndex(index);
     QCoreApplication::processEvents();
+}
+
+ShownApplication::ShownApplication(const ProgramFolder &folder) : StartedApplication(folder)
+{
+    form().showNormal();
+    form().resize(1024, 726);
+    QCoreApplication::processEvents();
+}
+
+QWidget *ShownApplication::control(const QString &name)
+{
+    return uniqueChild(&form(), name);
 }
 
 QString captionOf(const QObject *control)
