@@ -2,9 +2,10 @@
 #include "diary/TEditSchodennykForm.h"
 
 #include "common/AppServices.h"
+#include "common/Error.h"
 #include "common/Shell.h"
 #include "common/UserDialogs.h"
-#include "common/WebViews.h"
+#include "common/WebView.h"
 #include "controls/DBEdit.h"
 #include "controls/DBGrid.h"
 #include "controls/DBLookupComboBox.h"
@@ -20,6 +21,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -238,11 +240,12 @@ void TEditSchodennykForm::ButtonShowPogodaClick()
         m_services.dialogs->showMessage(QStringLiteral("Адресу сайту прогнозу погоди не задано."));
         return;
     }
-    if (!WebBrowser1 && m_services.browserViews) {
-        WebBrowser1 = m_services.browserViews->createView(PanelBrowser);
-        if (WebBrowser1) {
-            WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-            PanelBrowser->layout()->addWidget(WebBrowser1);
+    if (!WebBrowser1 && m_services.webViews) {
+        try {
+            WebBrowser1 = m_services.webViews->create(PanelBrowser);
+            PanelBrowser->layout()->addWidget(WebBrowser1->widget());
+        } catch (const Error &) {
+            // The browser engine cannot be started here; the user's own browser will do.
         }
     }
     if (!WebBrowser1) {
@@ -252,8 +255,8 @@ void TEditSchodennykForm::ButtonShowPogodaClick()
         return;
     }
     setWindowState(windowState() | Qt::WindowMaximized);
-    WebBrowser1->setVisible(true);
-    m_services.browserViews->navigate(WebBrowser1, address);
+    WebBrowser1->widget()->setVisible(true);
+    WebBrowser1->showUrl(QUrl(address, QUrl::TolerantMode));
 }
 
 void TEditSchodennykForm::offerPhotoTimes(const QList<QDateTime> &times)

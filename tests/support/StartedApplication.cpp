@@ -15,7 +15,7 @@ namespace lynvar::test {
 
 namespace {
 AppServices fakeServices(FakeDialogs &dialogs, FakeShell &shell, FakeNetwork &network, FakeClock &clock,
-                         FakeWebViewFactory &webViews, FakeWebViews &browserViews)
+                         FakeWebViewFactory &webViews)
 {
     AppServices services;
     services.dialogs = &dialogs;
@@ -23,13 +23,12 @@ AppServices fakeServices(FakeDialogs &dialogs, FakeShell &shell, FakeNetwork &ne
     services.network = &network;
     services.clock = &clock;
     services.webViews = &webViews;
-    services.browserViews = &browserViews;
     return services;
 }
 } // namespace
 
 StartedApplication::StartedApplication(const ProgramFolder &folder, bool allPages)
-    : app(folder.path(), fakeServices(dialogs, shell, network, clock, webViews, browserViews))
+    : app(folder.path(), fakeServices(dialogs, shell, network, clock, webViews))
 {
     app.create();
     app.showMainWindow();

@@ -5,7 +5,6 @@
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/FakeWebView.h"
-#include "tests/support/FakeWebViews.h"
 #include "tests/support/ProgramFolder.h"
 
 class QObject;
@@ -36,7 +35,6 @@ struct StartedApplication
     FakeNetwork network;
     FakeClock clock;
     FakeWebViewFactory webViews;
-    FakeWebViews browserViews;
     LynvarApplication app;
 };
 
