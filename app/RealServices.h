@@ -2,7 +2,6 @@
 #pragma once
 
 #include "app/QtUserDialogs.h"
-#include "app/QtWebViews.h"
 #include "common/AppServices.h"
 #include "common/Clock.h"
 #include "maintenance/CurlNetwork.h"
@@ -23,7 +22,6 @@ struct RealServices final
         services.shell = &shell;
         services.network = &network;
         services.webViews = &webViews;
-        services.browserViews = &browserViews;
     }
     RealServices(const RealServices &) = delete;
     RealServices &operator=(const RealServices &) = delete;
@@ -33,7 +31,6 @@ struct RealServices final
     DesktopShell shell;
     CurlNetwork network;
     WebEngineViewFactory webViews;
-    QtWebViews browserViews;
     AppServices services;
 };
 

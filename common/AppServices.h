@@ -11,21 +11,18 @@ class Shell;
 class UserDialogs;
 class WebViewFactory;
 
-class WebViews;
-
 // The outside world as the windows reach it: boxes and dialogs, the desktop shell, the network,
 // the clock, web views, and the program folder. The application owns the real ones; tests put fakes in.
 // Every member is set before any window is made; the program folder is set by the main window's
-// creation handler. Two web view seams live side by side for now: the map's (webViews) and the
-// diary editor's forecast panel (browserViews); they are to become one.
+// creation handler. Web views (the places page's map, the weather window, the diary editor's forecast
+// panel) all come from webViews, which makes none before a page is first shown.
 struct AppServices
 {
     UserDialogs *dialogs = nullptr;
     Shell *shell = nullptr;
     Network *network = nullptr;
     Clock *clock = nullptr;
-    WebViewFactory *webViews = nullptr;
-    WebViews *browserViews = nullptr; // may stay null: no embedded browser
+    WebViewFactory *webViews = nullptr; // may stay null: no embedded browser
     QString programFolder;
 };
 

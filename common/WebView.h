@@ -10,7 +10,8 @@ class QWidget;
 namespace lynvar {
 
 /*
- * A web page view inside a window: the map of the places page, the weather window.
+ * A web page view inside a window: the map of the places page, the weather window, the diary
+ * editor's forecast panel.
  *
  * A real view starts a browser engine, which is costly, so views are made only when a page must be
  * shown (WebViewFactory::create), never at start-up. Tests install a fake factory, so that no test
@@ -46,7 +47,8 @@ Q_SIGNALS:
     void placeChosen(qint64 id);
 };
 
-// Makes web views; the application owns the real one, tests a fake.
+// Makes web views; the application owns the real one, tests a fake. A factory that cannot start its
+// browser engine throws lynvar::Error saying why.
 class WebViewFactory
 {
 public:

@@ -8,12 +8,32 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace lynvar::pageparts {
+
+QLabel *label(const QString &text, QWidget *parent, QAnyStringView name)
+{
+    return named(new QLabel(text, parent), name);
+}
+
+QPushButton *button(const QString &text, QWidget *parent, QAnyStringView name)
+{
+    return named(new QPushButton(text, parent), name);
+}
+
+QVBoxLayout *column(QWidget *parent, int margin)
+{
+    auto *layout = new QVBoxLayout(parent);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(3);
+    return layout;
+}
 
 QFont pixelFont(const QString &family, int pixelSize, bool bold)
 {

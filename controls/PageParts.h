@@ -1,33 +1,54 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAnyStringView>
 #include <QFont>
 #include <QString>
 
 class QFrame;
 class QGroupBox;
 class QAction;
+class QLabel;
 class QLayout;
 class QMenu;
+class QPushButton;
 class QSplitter;
+class QVBoxLayout;
 class QWidget;
 
 namespace lynvar {
 
+class DataSource;
 class DBGrid;
 class DBRichEdit;
 class PictureView;
 
-// Small builders shared by the handbook pages, so that every list and every text view of the
-// handbook looks and behaves the same.
+// Small builders shared by the pages and their windows, so that every list and every text view
+// looks and behaves the same.
 namespace pageparts {
 
 // Controls carry their names as object names: the language files find them by these names.
-template <typename T> T *named(T *object, const QString &name)
+template <typename T> T *named(T *object, QAnyStringView name)
 {
     object->setObjectName(name);
     return object;
 }
+
+// A data-aware control showing `field`, of `source` or of the source it is bound to later.
+template <typename T>
+T *bound(const QString &field, QWidget *parent, QAnyStringView name, DataSource *source = nullptr)
+{
+    auto *control = named(new T(parent), name);
+    control->setDataField(field);
+    if (source)
+        control->setDataSource(source);
+    return control;
+}
+
+QLabel *label(const QString &text, QWidget *parent, QAnyStringView name);
+QPushButton *button(const QString &text, QWidget *parent, QAnyStringView name);
+// A column of controls, closely spaced, with equal margins.
+QVBoxLayout *column(QWidget *parent, int margin = 0);
 
 QFont pixelFont(const QString &family, int pixelSize, bool bold = false);
 

@@ -47,32 +47,14 @@
 #include <algorithm>
 
 namespace lynvar {
+
+using pageparts::bound;
+using pageparts::button;
+using pageparts::column;
+using pageparts::label;
+using pageparts::named;
+
 namespace {
-
-template <typename T> T *named(T *object, const char *name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
-
-QFont tahoma(int pixels)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixels);
-    return font;
-}
-
-QLabel *label(const QString &text, QWidget *parent, const char *name)
-{
-    return named(new QLabel(text, parent), name);
-}
-
-DBEdit *edit(const QString &field, QWidget *parent, const char *name)
-{
-    auto *box = named(new DBEdit(parent), name);
-    box->setDataField(field);
-    return box;
-}
 
 // A weather picture of a fixed size, centred, shrunk with its proportions when it is larger.
 PictureView *picture(QWidget *parent, const char *name, int side)
@@ -80,14 +62,6 @@ PictureView *picture(QWidget *parent, const char *name, int side)
     auto *view = named(new PictureView(parent), name);
     view->setFixedSize(side, side);
     return view;
-}
-
-QVBoxLayout *column(QWidget *parent, int margin = 0)
-{
-    auto *layout = new QVBoxLayout(parent);
-    layout->setContentsMargins(margin, margin, margin, margin);
-    layout->setSpacing(3);
-    return layout;
 }
 
 } // namespace
@@ -153,7 +127,7 @@ QWidget *SchodennykPage::buildEntryList()
     auto *layout = column(PanelSchodenyk);
 
     DBGridSchodennyk = named(new DBGrid(PanelSchodenyk), "DBGridSchodennyk");
-    DBGridSchodennyk->setFont(tahoma(13));
+    DBGridSchodennyk->setFont(pageparts::pixelFont(QStringLiteral("Tahoma"), 13));
     DBGridSchodennyk->setReadOnly(true);
     DBGridSchodennyk->setRowSelect(true);
     // Widths from the grid's own font, so that a whole start and finish time shows; the place's
@@ -187,8 +161,7 @@ QWidget *SchodennykPage::buildEntryList()
     }
     layout->addWidget(DBGridSchodennyk, 1);
 
-    ButtonEditMisce =
-        named(new QPushButton(QStringLiteral("Редагувати місце лову"), PanelSchodenyk), "ButtonEditMisce");
+    ButtonEditMisce = button(QStringLiteral("Редагувати місце лову"), PanelSchodenyk, "ButtonEditMisce");
     layout->addWidget(ButtonEditMisce);
     return PanelSchodenyk;
 }
@@ -204,7 +177,7 @@ QWidget *SchodennykPage::buildPhotos()
     FileListSchodennyk = named(new FileListBox(list), "FileListSchodennyk");
     FileListSchodennyk->setMask(QStringLiteral("*.jpg"));
     listLayout->addWidget(FileListSchodennyk, 1);
-    ButtonAddFotoUlovu = named(new QPushButton(QStringLiteral("Добавити фото"), list), "ButtonAddFotoUlovu");
+    ButtonAddFotoUlovu = button(QStringLiteral("Добавити фото"), list, "ButtonAddFotoUlovu");
     listLayout->addWidget(ButtonAddFotoUlovu);
     list->setMinimumWidth(60);
 
@@ -295,24 +268,24 @@ QWidget *SchodennykPage::buildCatch()
     auto *right = new QVBoxLayout;
     right->setSpacing(4);
     auto *mass = new QHBoxLayout;
-    DBEdit5 = edit(QStringLiteral("MasaUlovu"), GroupBoxUlov, "DBEdit5");
+    DBEdit5 = bound<DBEdit>(QStringLiteral("MasaUlovu"), GroupBoxUlov, "DBEdit5");
     mass->addWidget(DBEdit5, 1);
     mass->addWidget(label(QStringLiteral("кг"), GroupBoxUlov, "LabelMasaUlovuUnit"));
     right->addLayout(mass);
 
     GroupBoxTrofey = named(new QGroupBox(QStringLiteral("Трофей"), GroupBoxUlov), "GroupBoxTrofey");
     auto *trophy = column(GroupBoxTrofey, 5);
-    DBEditTrofey = edit(QStringLiteral("Trofey"), GroupBoxTrofey, "DBEditTrofey");
+    DBEditTrofey = bound<DBEdit>(QStringLiteral("Trofey"), GroupBoxTrofey, "DBEditTrofey");
     trophy->addWidget(DBEditTrofey);
     auto *trophyMass = new QHBoxLayout;
-    DBEditMasaTrofeyu = edit(QStringLiteral("MasaTrofeyu"), GroupBoxTrofey, "DBEditMasaTrofeyu");
+    DBEditMasaTrofeyu = bound<DBEdit>(QStringLiteral("MasaTrofeyu"), GroupBoxTrofey, "DBEditMasaTrofeyu");
     trophyMass->addWidget(DBEditMasaTrofeyu, 1);
     trophyMass->addWidget(label(QStringLiteral("кг"), GroupBoxTrofey, "LabelMasaTrofeyuUnit"));
     trophy->addLayout(trophyMass);
     right->addWidget(GroupBoxTrofey);
     right->addStretch(1);
 
-    ButtonAddUlov = named(new QPushButton(QStringLiteral("Додати улов"), GroupBoxUlov), "ButtonAddUlov");
+    ButtonAddUlov = button(QStringLiteral("Додати улов"), GroupBoxUlov, "ButtonAddUlov");
     right->addWidget(ButtonAddUlov);
     layout->addLayout(right, 1);
     return GroupBoxUlov;
@@ -333,11 +306,10 @@ QWidget *SchodennykPage::buildMethods()
     DBGrid3->setTitlesVisible(false);
     DBGrid3->horizontalHeader()->setStretchLastSection(true);
     left->addWidget(DBGrid3, 1);
-    ButtonAddSposobyLovu = named(new QPushButton(QStringLiteral("Додати спосіб лову"), GroupBoxSposobLovu),
-                                 "ButtonAddSposobyLovu");
+    ButtonAddSposobyLovu =
+        button(QStringLiteral("Додати спосіб лову"), GroupBoxSposobLovu, "ButtonAddSposobyLovu");
     ButtonEditSposobyLovu =
-        named(new QPushButton(QStringLiteral("Редагувати спосіб лову"), GroupBoxSposobLovu),
-              "ButtonEditSposobyLovu");
+        button(QStringLiteral("Редагувати спосіб лову"), GroupBoxSposobLovu, "ButtonEditSposobyLovu");
     left->addWidget(ButtonAddSposobyLovu);
     left->addWidget(ButtonEditSposobyLovu);
     layout->addLayout(left, 1);

@@ -2,15 +2,17 @@
 #include "diary/TEditSchodennykForm.h"
 
 #include "common/AppServices.h"
+#include "common/Error.h"
 #include "common/Shell.h"
 #include "common/UserDialogs.h"
-#include "common/WebViews.h"
+#include "common/WebView.h"
 #include "controls/DBEdit.h"
 #include "controls/DBGrid.h"
 #include "controls/DBLookupComboBox.h"
 #include "controls/DBRadioGroup.h"
 #include "controls/DBRichEdit.h"
 #include "controls/DataAware.h"
+#include "controls/PageParts.h"
 #include "data/DataModule2.h"
 #include "diary/DatePicker.h"
 
@@ -20,29 +22,18 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace lynvar {
+
+using pageparts::bound;
+using pageparts::button;
+using pageparts::label;
+using pageparts::named;
+
 namespace {
-
-template <typename T> T *named(T *object, const char *name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
-
-QLabel *label(const QString &text, QWidget *parent, const char *name)
-{
-    return named(new QLabel(text, parent), name);
-}
-
-DBEdit *edit(DataSource *source, const QString &field, QWidget *parent, const char *name)
-{
-    auto *box = named(new DBEdit(parent), name);
-    box->bind(source, field);
-    return box;
-}
 
 constexpr int PlacesWidth = 185;
 constexpr int MiddleWidth = 276;
@@ -121,8 +112,7 @@ QWidget *TEditSchodennykForm::buildMiddle()
     offer->setContentsMargins(0, 2, 0, 0);
     LabelFotoTime = label(QString(), PanelFotoTime, "LabelFotoTime");
     LabelFotoTime->setWordWrap(true);
-    ButtonFotoTime =
-        named(new QPushButton(QStringLiteral("Взяти час із фото"), PanelFotoTime), "ButtonFotoTime");
+    ButtonFotoTime = button(QStringLiteral("Взяти час із фото"), PanelFotoTime, "ButtonFotoTime");
     offer->addWidget(LabelFotoTime);
     offer->addWidget(ButtonFotoTime);
     PanelFotoTime->hide();
@@ -136,18 +126,18 @@ QWidget *TEditSchodennykForm::buildMiddle()
     weather->setVerticalSpacing(2);
     LabelTemperatura = label(QStringLiteral("Температура"), GroupBoxPogoda, "LabelTemperatura");
     DBEditTemperaturaMin =
-        edit(entry, QStringLiteral("TemperaturaMin"), GroupBoxPogoda, "DBEditTemperaturaMin");
+        bound<DBEdit>(QStringLiteral("TemperaturaMin"), GroupBoxPogoda, "DBEditTemperaturaMin", entry);
     DBEditTemperaturaMax =
-        edit(entry, QStringLiteral("TemperaturaMax"), GroupBoxPogoda, "DBEditTemperaturaMax");
+        bound<DBEdit>(QStringLiteral("TemperaturaMax"), GroupBoxPogoda, "DBEditTemperaturaMax", entry);
     auto *temperatures = new QHBoxLayout;
     temperatures->addWidget(DBEditTemperaturaMin);
     temperatures->addWidget(DBEditTemperaturaMax);
     LabelOpady = label(QStringLiteral("Опади"), GroupBoxPogoda, "LabelOpady");
     DBLookupComboBoxOpady = named(new DBLookupComboBox(GroupBoxPogoda), "DBLookupComboBoxOpady");
     LabelTysk = label(QStringLiteral("Атмосферний тиск"), GroupBoxPogoda, "LabelTysk");
-    DBEdit7 = edit(entry, QStringLiteral("Tysk"), GroupBoxPogoda, "DBEdit7");
+    DBEdit7 = bound<DBEdit>(QStringLiteral("Tysk"), GroupBoxPogoda, "DBEdit7", entry);
     LabelSylaVitru = label(QStringLiteral("Сила вітру"), GroupBoxPogoda, "LabelSylaVitru");
-    DBEdit1 = edit(entry, QStringLiteral("SylaVitru"), GroupBoxPogoda, "DBEdit1");
+    DBEdit1 = bound<DBEdit>(QStringLiteral("SylaVitru"), GroupBoxPogoda, "DBEdit1", entry);
     LabelNapryamVitru = label(QStringLiteral("Напрям вітру"), GroupBoxPogoda, "LabelNapryamVitru");
     DBLookupComboBoxViter = named(new DBLookupComboBox(GroupBoxPogoda), "DBLookupComboBoxViter");
     const struct
@@ -169,8 +159,7 @@ QWidget *TEditSchodennykForm::buildMiddle()
         {QStringLiteral("Піднімається"), QStringLiteral("Опускається"), QStringLiteral("Не змінюється")},
         {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("0")});
     DBRadioGroupTysk->bind(entry, QStringLiteral("TyskBool"));
-    ButtonShowPogoda =
-        named(new QPushButton(QStringLiteral("Показати погоду"), GroupBoxPogoda), "ButtonShowPogoda");
+    ButtonShowPogoda = button(QStringLiteral("Показати погоду"), GroupBoxPogoda, "ButtonShowPogoda");
     connect(ButtonShowPogoda, &QPushButton::clicked, this, [this] { ButtonShowPogodaClick(); });
 
     weather->addWidget(LabelTemperatura, 0, 0);
@@ -196,7 +185,7 @@ QWidget *TEditSchodennykForm::buildMiddle()
     notes->addWidget(DBRichEdit1);
     layout->addWidget(GroupBoxSchodennykEditOpys, 1);
 
-    Button1 = named(new QPushButton(QStringLiteral("Ok"), Panel1), "Button1");
+    Button1 = button(QStringLiteral("Ok"), Panel1, "Button1");
     Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     layout->addWidget(Button1);
@@ -256,11 +245,12 @@ void TEditSchodennykForm::ButtonShowPogodaClick()
         m_services.dialogs->showMessage(QStringLiteral("Адресу сайту прогнозу погоди не задано."));
         return;
     }
-    if (!WebBrowser1 && m_services.browserViews) {
-        WebBrowser1 = m_services.browserViews->createView(PanelBrowser);
-        if (WebBrowser1) {
-            WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-            PanelBrowser->layout()->addWidget(WebBrowser1);
+    if (!WebBrowser1 && m_services.webViews) {
+        try {
+            WebBrowser1 = m_services.webViews->create(PanelBrowser);
+            PanelBrowser->layout()->addWidget(WebBrowser1->widget());
+        } catch (const Error &) {
+            // The browser engine cannot be started here; the user's own browser will do.
         }
     }
     if (!WebBrowser1) {
@@ -270,8 +260,8 @@ void TEditSchodennykForm::ButtonShowPogodaClick()
         return;
     }
     setWindowState(windowState() | Qt::WindowMaximized);
-    WebBrowser1->setVisible(true);
-    m_services.browserViews->navigate(WebBrowser1, address);
+    WebBrowser1->widget()->setVisible(true);
+    WebBrowser1->showUrl(QUrl(address, QUrl::TolerantMode));
 }
 
 void TEditSchodennykForm::offerPhotoTimes(const QList<QDateTime> &times)

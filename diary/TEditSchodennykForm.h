@@ -19,6 +19,7 @@ class DBRadioGroup;
 class DBRichEdit;
 class DatePicker;
 class TDataModule2;
+class WebView;
 
 /*
  * The diary entry editor "Редагування щоденника": the place of the trip (a row of the places list),
@@ -93,7 +94,7 @@ public:
     QPushButton *Button1 = nullptr;
     QWidget *PanelBrowser = nullptr;
     // The forecast view, made in PanelBrowser the first time a forecast is shown; null before.
-    QWidget *WebBrowser1 = nullptr;
+    WebView *WebBrowser1 = nullptr;
 
     // The width that leaves the browser panel out of view.
     int narrowWidth() const;

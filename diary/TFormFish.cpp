@@ -17,13 +17,12 @@
 #include <QVBoxLayout>
 
 namespace lynvar {
-namespace {
 
-template <typename T> T *named(T *object, const char *name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
+using pageparts::button;
+using pageparts::label;
+using pageparts::named;
+
+namespace {
 
 QPixmap markPicture(bool marked)
 {
@@ -117,9 +116,9 @@ TFormFish::TFormFish(QWidget *parent, TDataModule2 &dataModule) : QDialog(parent
     auto *result = new QGridLayout(GroupBoxUlov);
     result->setContentsMargins(6, 2, 6, 4);
     result->setVerticalSpacing(1);
-    LabelMasaUlovu = named(new QLabel(QStringLiteral("Маса (кг)"), GroupBoxUlov), "LabelMasaUlovu");
-    LabelTrofey = named(new QLabel(QStringLiteral("Трофей"), GroupBoxUlov), "LabelTrofey");
-    LabelMasaTrofeyu = named(new QLabel(QStringLiteral("Маса трофею"), GroupBoxUlov), "LabelMasaTrofeyu");
+    LabelMasaUlovu = label(QStringLiteral("Маса (кг)"), GroupBoxUlov, "LabelMasaUlovu");
+    LabelTrofey = label(QStringLiteral("Трофей"), GroupBoxUlov, "LabelTrofey");
+    LabelMasaTrofeyu = label(QStringLiteral("Маса трофею"), GroupBoxUlov, "LabelMasaTrofeyu");
     DBEdit1 = named(new DBEdit(GroupBoxUlov), "DBEdit1");
     DBEdit2 = named(new DBEdit(GroupBoxUlov), "DBEdit2");
     DBEdit3 = named(new DBEdit(GroupBoxUlov), "DBEdit3");
@@ -134,8 +133,8 @@ TFormFish::TFormFish(QWidget *parent, TDataModule2 &dataModule) : QDialog(parent
     result->addWidget(DBEdit3, 1, 2);
     layout->addWidget(GroupBoxUlov);
 
-    ButtonAddUlov = named(new QPushButton(QStringLiteral("Добавити улов в щоденник"), this), "ButtonAddUlov");
-    ButtonAddFish = named(new QPushButton(QStringLiteral("Добавити види риб"), this), "ButtonAddFish");
+    ButtonAddUlov = button(QStringLiteral("Добавити улов в щоденник"), this, "ButtonAddUlov");
+    ButtonAddFish = button(QStringLiteral("Добавити види риб"), this, "ButtonAddFish");
     for (QPushButton *b : {ButtonAddUlov, ButtonAddFish}) {
         b->setAutoDefault(false);
         layout->addWidget(b);

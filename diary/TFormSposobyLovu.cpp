@@ -2,6 +2,7 @@
 #include "diary/TFormSposobyLovu.h"
 
 #include "controls/DBGrid.h"
+#include "controls/PageParts.h"
 #include "data/DataModule2.h"
 #include "diary/DiaryRules.h"
 #include "diary/TFormFish.h"
@@ -14,13 +15,11 @@
 #include <QVBoxLayout>
 
 namespace lynvar {
-namespace {
 
-template <typename T> T *named(T *object, const QString &name)
-{
-    object->setObjectName(name);
-    return object;
-}
+using pageparts::button;
+using pageparts::named;
+
+namespace {
 
 // Clears every mark of a reference table through the query object, then shows the table again.
 void clearMarks(Query &query, DataSet &table, const QString &statement)
@@ -119,8 +118,7 @@ TFormSposobyLovu::TFormSposobyLovu(QWidget *parent, TDataModule2 &dataModule)
     layout->addLayout(columns, 1);
 
     ButtonSposobyLovuAddSposobyLovu =
-        named(new QPushButton(QStringLiteral("Добавити спосіб лову в щоденник"), this),
-              QStringLiteral("ButtonSposobyLovuAddSposobyLovu"));
+        button(QStringLiteral("Добавити спосіб лову в щоденник"), this, "ButtonSposobyLovuAddSposobyLovu");
     ButtonSposobyLovuAddSposobyLovu->setAutoDefault(false);
     layout->addWidget(ButtonSposobyLovuAddSposobyLovu);
 

@@ -34,38 +34,14 @@
 #include <tuple>
 
 namespace lynvar {
+
+using pageparts::bound;
+using pageparts::button;
+using pageparts::column;
+using pageparts::label;
+using pageparts::named;
+
 namespace {
-
-template <typename T> T *named(T *object, const char *name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
-
-QLabel *label(const QString &text, QWidget *parent, const char *name)
-{
-    return named(new QLabel(text, parent), name);
-}
-
-QPushButton *button(const QString &text, QWidget *parent, const char *name)
-{
-    return named(new QPushButton(text, parent), name);
-}
-
-template <typename T> T *bound(const QString &field, QWidget *parent, const char *name)
-{
-    auto *control = named(new T(parent), name);
-    control->setDataField(field);
-    return control;
-}
-
-QVBoxLayout *column(QWidget *parent, int margin = 0)
-{
-    auto *layout = new QVBoxLayout(parent);
-    layout->setContentsMargins(margin, margin, margin, margin);
-    layout->setSpacing(3);
-    return layout;
-}
 
 // A caption over its edit, as one unit of a column.
 void addOver(QBoxLayout *layout, QLabel *caption, QWidget *control, int stretch = 0)
@@ -110,9 +86,7 @@ QWidget *FishMapPage::buildPlacesList()
     auto *layout = column(GroupBoxSpysok, 4);
 
     DBGridMap = named(new DBGrid(GroupBoxSpysok), "DBGridMap");
-    QFont gridFont(QStringLiteral("Tahoma"));
-    gridFont.setPixelSize(13);
-    DBGridMap->setFont(gridFont);
+    DBGridMap->setFont(pageparts::pixelFont(QStringLiteral("Tahoma"), 13));
     DBGridMap->addColumn(QStringLiteral("Name"), QStringLiteral("Назва"), 128);
     const int status = DBGridMap->addColumn(QStringLiteral("Status"), QStringLiteral("+/-"), 25);
     DBGridMap->setColumnPickList(status, {QStringLiteral("True"), QStringLiteral("False")});

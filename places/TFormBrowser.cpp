@@ -4,6 +4,7 @@
 #include "common/AppServices.h"
 #include "common/Error.h"
 #include "common/WebView.h"
+#include "controls/PageParts.h"
 #include "data/DataModule2.h"
 #include "places/WeatherLinks.h"
 
@@ -17,9 +18,7 @@ TFormBrowser::TFormBrowser(AppServices &services, TDataModule2 *dataModule, QWid
     setObjectName(QStringLiteral("FormBrowser"));
     setWindowTitle(QStringLiteral("Погода"));
     setModal(true);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(pageparts::pixelFont(QStringLiteral("Tahoma"), 11));
     resize(544, 513);
 
     auto *layout = new QVBoxLayout(this);

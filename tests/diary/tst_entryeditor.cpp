@@ -281,17 +281,37 @@ private Q_SLOTS:
         editor.DateTimePickerStart->setDateOnly(QDate(2014, 5, 17));
         editor.ButtonShowPogodaClick();
         if (configured) {
-            QCOMPARE(run.browserViews.addresses, QStringList{address});
-            QVERIFY(editor.WebBrowser1);
-            QVERIFY(editor.PanelBrowser->isAncestorOf(editor.WebBrowser1));
+            QCOMPARE(run.webViews.made.size(), 1);
+            QCOMPARE(run.webViews.made.first()->shown, QStringList{address});
+            QVERIFY(editor.WebBrowser1 == run.webViews.made.first());
+            QVERIFY(editor.PanelBrowser->isAncestorOf(editor.WebBrowser1->widget()));
             QVERIFY(editor.windowState() & Qt::WindowMaximized);
             editor.reject();
             QVERIFY(!(editor.windowState() & Qt::WindowMaximized));
         } else {
-            QVERIFY(run.browserViews.views.isEmpty());
+            QVERIFY(run.webViews.made.isEmpty());
             QCOMPARE(run.dialogs.messages.size(), 1);
             editor.reject();
         }
+    }
+
+    void forecastGoesToTheUsersBrowserWhenNoEngineStarts()
+    {
+        ProgramFolder folder;
+        IniFile services(folder.file(QStringLiteral("services.ini")));
+        services.writeString(QStringLiteral("Weather"), QStringLiteral("SinoptikUA"),
+                             QStringLiteral("https://ua.example/"));
+        DiaryRun run(folder);
+        run.webViews.fails = true;
+        run.form().ToolButtonUA->setChecked(true);
+        addPlace(run.data().FishMapTable, QStringLiteral("Київ"), QStringLiteral("київ"),
+                 QStringLiteral("киев"));
+        TEditSchodennykForm &editor = run.app.EditSchodennykForm.get();
+        editor.DateTimePickerStart->setDateOnly(QDate(2014, 5, 17));
+        editor.ButtonShowPogodaClick();
+        QCOMPARE(run.shell.opened, QStringList{QStringLiteral("https://ua.example/погода-київ/2014-05-17")});
+        QVERIFY(!editor.WebBrowser1);
+        QVERIFY(!(editor.windowState() & Qt::WindowMaximized));
     }
 };
 

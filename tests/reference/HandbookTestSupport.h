@@ -7,7 +7,6 @@
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/StartedApplication.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QVariantList>
 
@@ -55,16 +54,5 @@ inline int shownPicture(const PictureView *view)
     const int number = qRound((level - 20) / 25.0);
     return qAbs(level - (20 + 25 * number)) <= 4 ? number : -2;
 }
-
-// The whole program with its window at the size the layout is designed for.
-struct ShownApplication : StartedApplication
-{
-    explicit ShownApplication(const ProgramFolder &folder) : StartedApplication(folder)
-    {
-        form().showNormal();
-        form().resize(1024, 726);
-        QCoreApplication::processEvents();
-    }
-};
 
 } // namespace lynvar::test

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/Error.h"
 #include "common/WebView.h"
 
 #include <QList>
@@ -40,17 +41,21 @@ private:
     QWidget *m_widget;
 };
 
+// Makes fake views; with `fails` set, it fails as a factory whose browser engine cannot start.
 class FakeWebViewFactory final : public WebViewFactory
 {
 public:
     WebView *create(QWidget *host) override
     {
+        if (fails)
+            throw Error(QStringLiteral("no browser engine"));
         auto *view = new FakeWebView(host);
         made << view;
         return view;
     }
 
     QList<FakeWebView *> made;
+    bool fails = false;
 };
 
 } // namespace lynvar::test

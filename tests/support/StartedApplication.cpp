@@ -2,6 +2,7 @@
 #include "tests/support/StartedApplication.h"
 
 #include "app/TDovidnykForm.h"
+#include "tests/support/PageHarness.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -14,7 +15,7 @@ namespace lynvar::test {
 
 namespace {
 AppServices fakeServices(FakeDialogs &dialogs, FakeShell &shell, FakeNetwork &network, FakeClock &clock,
-                         FakeWebViewFactory &webViews, FakeWebViews &browserViews)
+                         FakeWebViewFactory &webViews)
 {
     AppServices services;
     services.dialogs = &dialogs;
@@ -22,13 +23,12 @@ AppServices fakeServices(FakeDialogs &dialogs, FakeShell &shell, FakeNetwork &ne
     services.network = &network;
     services.clock = &clock;
     services.webViews = &webViews;
-    services.browserViews = &browserViews;
     return services;
 }
 } // namespace
 
 StartedApplication::StartedApplication(const ProgramFolder &folder, bool allPages)
-    : app(folder.path(), fakeServices(dialogs, shell, network, clock, webViews, browserViews))
+    : app(folder.path(), fakeServices(dialogs, shell, network, clock, webViews))
 {
     app.create();
     app.showMainWindow();
@@ -40,6 +40,18 @@ void StartedApplication::showPage(int index)
 {
     form().PageControlGeneral->setCurrentIndex(index);
     QCoreApplication::processEvents();
+}
+
+ShownApplication::ShownApplication(const ProgramFolder &folder) : StartedApplication(folder)
+{
+    form().showNormal();
+    form().resize(1024, 726);
+    QCoreApplication::processEvents();
+}
+
+QWidget *ShownApplication::control(const QString &name)
+{
+    return uniqueChild(&form(), name);
 }
 
 QString captionOf(const QObject *control)

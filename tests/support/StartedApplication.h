@@ -5,10 +5,10 @@
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/FakeWebView.h"
-#include "tests/support/FakeWebViews.h"
 #include "tests/support/ProgramFolder.h"
 
 class QObject;
+class QWidget;
 
 namespace lynvar {
 class TDataModule2;
@@ -35,8 +35,18 @@ struct StartedApplication
     FakeNetwork network;
     FakeClock clock;
     FakeWebViewFactory webViews;
-    FakeWebViews browserViews;
     LynvarApplication app;
+};
+
+// The whole program with its window at the size the layout is designed for (the test screen is
+// smaller than that).
+struct ShownApplication : StartedApplication
+{
+    explicit ShownApplication(const ProgramFolder &folder);
+
+    // The one control of the window with this name; null when there is none or more than one.
+    QWidget *control(const QString &name);
+    template <typename T> T *control(const QString &name) { return qobject_cast<T *>(control(name)); }
 };
 
 // What a control shows as its own text: a group's title, a button's, label's or edit's text, a
