@@ -2,16 +2,13 @@
 #include "app/TDovidnykForm.h"
 
 #include "app/ErrorBox.h"
+#include "app/HandbookSearchCommands.h"
 #include "app/Hint.h"
 #include "app/StandardActionList.h"
 #include "app/TFormOptions.h"
 #include "common/AppServices.h"
-#include "common/Error.h"
 #include "common/IniFile.h"
 #include "common/UserDialogs.h"
-#include "common/rtf/Rtf.h"
-#include "controls/DBGrid.h"
-#include "controls/DBMemo.h"
 #include "controls/DBRichEdit.h"
 #include "data/DataModule2.h"
 #include "diary/SchodennykPage.h"
@@ -19,7 +16,6 @@
 #include "places/FishMapPage.h"
 #include "reference/AnecdotPage.h"
 #include "reference/FishPage.h"
-#include "reference/HandbookSearch.h"
 #include "reference/HandbookSearchBox.h"
 #include "reference/KuhnyaPage.h"
 #include "reference/RichTextCommands.h"
@@ -29,8 +25,6 @@
 #include "reference/VuzlyPage.h"
 
 #include <QAction>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -330,10 +324,8 @@ void TDovidnykForm::buildStatusBar()
 void TDovidnykForm::setDataModule(TDataModule2 *dataModule)
 {
     m_dataModule = dataModule;
-    m_handbookSearch.reset();
     m_pages.setDataModule(dataModule);
-    if (dataModule)
-        connectHandbookData(*dataModule);
+    m_search->setDataModule(dataModule);
 }
 
 void TDovidnykForm::FormCreate(const QString &programFolder)
@@ -571,68 +563,22 @@ void TDovidnykForm::connectHandbookCommands()
     connect(MenuExportAnecdot, &QAction::triggered, this, &TDovidnykForm::ToolButtonImportAnecdotClick);
 
     // Finding a word anywhere in the handbook.
-    EditHandbookSearch = named(new HandbookSearchBox(ToolBar1), "EditHandbookSearch");
-    EditHandbookSearch->setPlaceholderText(text("Пошук у довіднику (Ctrl+F)"));
-    EditHandbookSearch->setFixedWidth(240);
-    ToolBar1->addSeparator();
-    ToolBar1->addWidget(EditHandbookSearch);
-    EditHandbookSearch->setSearch([this](const QString &words) {
-        // The record's texts in the content language where it holds the words in both.
-        return handbookSearch().find(words,
-                                     ToolButtonRU->isChecked() ? QStringLiteral("ru") : QStringLiteral("ua"));
-    });
-    EditHandbookSearch->setGroupTitle(
-        [this](int page) { return page >= 0 ? PageControlGeneral->tabText(page) : text("Озера"); });
-    connect(EditHandbookSearch, &HandbookSearchBox::picked, this, &TDovidnykForm::openSearchHit);
-    auto *findKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
-    connect(findKey, &QShortcut::activated, this, [this] {
-        EditHandbookSearch->setFocus(Qt::ShortcutFocusReason);
-        EditHandbookSearch->selectAll();
-    });
-}
-
-void TDovidnykForm::connectHandbookData(TDataModule2 &dataModule)
-{
-    // A posted handbook record is found by what it says now.
-    for (const HandbookSearch::Source &source : HandbookSearch::sources()) {
-        DataSet *dataSet = HandbookSearch::dataSetOf(dataModule, source.table);
-        const QString table = source.table;
-        connect(dataSet, &DataSet::recordChanged, this, [this, dataSet, table](int) {
-            if (dataSet->state() != DataSet::State::Browse || dataSet->currentRow() < 0)
-                return;
-            const qint64 id = dataSet->field(u"ID").asInteger();
-            runGuarded(*m_services.dialogs, [&] { handbookSearch().reindex(table, id); });
-        });
-    }
+    HandbookSearchCommands::Window window;
+    window.showPage = [this](int page) { showPage(page); };
+    window.pageTitle = [this](int page) { return PageControlGeneral->tabText(page); };
+    window.russian = [this] { return ToolButtonRU->isChecked(); };
+    m_search = new HandbookSearchCommands(ToolBar1, this, *m_services.dialogs, std::move(window));
+    EditHandbookSearch = m_search->field();
 }
 
 HandbookSearch &TDovidnykForm::handbookSearch()
 {
-    if (!m_dataModule)
-        throw Error(QStringLiteral("The handbook is not open"));
-    if (!m_handbookSearch)
-        m_handbookSearch = std::make_unique<HandbookSearch>(m_dataModule->ADOConnectionBook);
-    return *m_handbookSearch;
+    return m_search->search();
 }
 
 void TDovidnykForm::openSearchHit(const SearchHit &hit)
 {
-    const HandbookSearch::Source *source = HandbookSearch::source(hit.table);
-    if (!m_dataModule || !source)
-        return;
-    if (source->page >= 0) {
-        showPage(source->page);
-        (void)HandbookSearch::makeCurrent(*m_dataModule, hit);
-        return;
-    }
-    // No page shows the lakes: the lake's own text is shown instead.
-    if (!HandbookSearch::makeCurrent(*m_dataModule, hit))
-        return;
-    DataSet &lakes = m_dataModule->OzeraTable;
-    const int language = hit.language == u"ru" ? 1 : 0;
-    const QString about = rtf::plainText(lakes.field(source->text[language]).asString());
-    m_services.dialogs->showMessage(lakes.field(source->title[language]).asString() + QStringLiteral("\n\n") +
-                                    QString(about).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_search->openSearchHit(hit);
 }
 
 void TDovidnykForm::ToolButtonFontClick()

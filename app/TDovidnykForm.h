@@ -27,6 +27,7 @@ class TFormAbout;
 class TFormOptions;
 class HandbookSearch;
 class HandbookSearchBox;
+class HandbookSearchCommands;
 class RichTextCommands;
 class StandardActionList;
 class TDataModule2;
@@ -193,8 +194,7 @@ private:
     void connectMaintenanceCommands();
     // --- handbook
     void connectHandbookCommands();
-    void connectHandbookData(TDataModule2 &dataModule);
-    std::unique_ptr<HandbookSearch> m_handbookSearch;
+    HandbookSearchCommands *m_search = nullptr;
     void connectPlacesCommands();
 
     IniFile &m_settings;
