@@ -184,6 +184,7 @@ protected:
 
 private:
     void buildPages();
+    // The bars, in MainWindowBars.cpp.
     void buildActions();
     void buildMenus();
     void buildToolBar();
