@@ -34,10 +34,11 @@ public:
         if (Page *page = at(index))
             page->ensureBuilt();
     }
+    // Every page with every part it leaves for later.
     void buildAll()
     {
         for (Page *page : m_pages)
-            page->ensureBuilt();
+            page->ensureAllPartsBuilt();
     }
     void setDataModule(TDataModule2 *dataModule)
     {

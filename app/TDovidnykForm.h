@@ -30,6 +30,7 @@ class TFormAbout;
 class TFormOptions;
 class HandbookSearch;
 class HandbookSearchBox;
+class HandbookSearchCommands;
 class RichTextCommands;
 class StandardActionList;
 class TDataModule2;
@@ -195,6 +196,7 @@ protected:
 
 private:
     void buildPages();
+    // The bars, in MainWindowBars.cpp.
     void buildActions();
     void buildMenus();
     void buildToolBar();
@@ -205,8 +207,7 @@ private:
     void connectMaintenanceCommands();
     // --- handbook
     void connectHandbookCommands();
-    void connectHandbookData(TDataModule2 &dataModule);
-    std::unique_ptr<HandbookSearch> m_handbookSearch;
+    HandbookSearchCommands *m_search = nullptr;
     void connectPlacesCommands();
 
     // Closing.

@@ -116,7 +116,8 @@ void FishPage::build()
 
     buildFishList();
     buildCard();
-    buildClassTable();
+    // Few look at the classification table: it is made when its tab is first shown.
+    buildWhenShown(TabClassFish, [this] { buildClassTable(); });
 
     // The filter bar keeps its height when the window grows; the user may still drag it.
     Splitter2 = pageparts::splitter(Qt::Vertical, page, u"Splitter2"_s);
@@ -137,7 +138,6 @@ void FishPage::build()
     N1 = pageparts::menuItem(PopupMenu1, u"N1"_s, u"Скопіювати"_s);
     N2 = pageparts::menuItem(PopupMenu1, u"N2"_s, u"Вставити"_s);
     pageparts::attachPopupMenu(PanelClass, PopupMenu1);
-    pageparts::attachPopupMenu(DBGridFishAll, PopupMenu1);
 
     m_smallPhoto = new PictureSlot(ImageFotoSmallFish);
     m_bigPhoto = new PictureSlot(ImageFotoFish);
@@ -155,7 +155,6 @@ bool FishPage::eventFilter(QObject *watched, QEvent *event)
 void FishPage::connectHandlers()
 {
     connect(DBGridFish, &DBGrid::titleClick, this, &FishPage::DBGridFishTitleClick);
-    connect(DBGridFishAll, &DBGrid::titleClick, this, &FishPage::DBGridFishAllTitleClick);
     // A double click in the fish list does nothing on purpose: the list only picks the fish.
     // Only the user's picks count: refilling the value list must not filter.
     connect(ComboBoxFiltr, &QComboBox::activated, this, &FishPage::ComboBoxFiltrChange);
@@ -332,13 +331,18 @@ void FishPage::buildClassTable()
     auto *layout = new QVBoxLayout(TabClassFish);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(DBGridFishAll);
+    pageparts::attachPopupMenu(DBGridFishAll, PopupMenu1);
+    connect(DBGridFishAll, &DBGrid::titleClick, this, &FishPage::DBGridFishAllTitleClick);
+    if (dataModule())
+        DBGridFishAll->setDataSource(&dataModule()->FishDS);
 }
 
 void FishPage::bind(TDataModule2 &dataModule)
 {
     DataSource *fish = &dataModule.FishDS;
     DBGridFish->setDataSource(fish);
-    DBGridFishAll->setDataSource(fish);
+    if (DBGridFishAll)
+        DBGridFishAll->setDataSource(fish);
     DBRichEditFishOpys->setDataSource(fish);
     for (DBText *view : {CUkr, OUkr, FUkr, GUkr, SUkr, CLat, OLat, FLat, GLat, SLat})
         view->setDataSource(fish);
@@ -401,7 +405,8 @@ void FishPage::DBGridFishTitleClick(int column)
 
 void FishPage::DBGridFishAllTitleClick(int column)
 {
-    sortByTitle(DBGridFishAll->columnFieldName(column));
+    if (DBGridFishAll)
+        sortByTitle(DBGridFishAll->columnFieldName(column));
 }
 
 void FishPage::ComboBoxFiltrChange()

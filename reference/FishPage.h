@@ -103,7 +103,7 @@ public:
     DBRichEdit *DBRichEditFishOpys = nullptr;
     PictureView *ImageFotoFish = nullptr;
 
-    // "Таблиця біологічної класифікації".
+    // "Таблиця біологічної класифікації": made when its tab is first shown.
     DBGrid *DBGridFishAll = nullptr;
 
     QMenu *PopupMenu1 = nullptr;

@@ -85,10 +85,19 @@ public:
 
 } // namespace
 
-HandbookSearchBox::HandbookSearchBox(QWidget *parent) : QLineEdit(parent), m_list(new QTreeWidget(this))
+HandbookSearchBox::HandbookSearchBox(QWidget *parent) : QLineEdit(parent)
 {
     setClearButtonEnabled(true);
     setAccessibleName(QStringLiteral("Пошук у довіднику"));
+    connect(this, &QLineEdit::textEdited, this, &HandbookSearchBox::showResults);
+}
+
+QTreeWidget &HandbookSearchBox::list()
+{
+    // A view of its own costs start-up time: it is made for the first search.
+    if (m_list)
+        return *m_list;
+    m_list = new QTreeWidget(this);
     m_list->setAccessibleName(QStringLiteral("Знайдене в довіднику"));
     m_list->setWindowFlags(Qt::Popup);
     m_list->setHeaderHidden(true);
@@ -102,7 +111,7 @@ HandbookSearchBox::HandbookSearchBox(QWidget *parent) : QLineEdit(parent), m_lis
     m_list->setFocusProxy(this);
     m_list->installEventFilter(this);
     connect(m_list, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { pick(item); });
-    connect(this, &QLineEdit::textEdited, this, &HandbookSearchBox::showResults);
+    return *m_list;
 }
 
 HandbookSearchBox::~HandbookSearchBox() = default;
@@ -111,7 +120,8 @@ void HandbookSearchBox::showResults()
 {
     const QString words = text().trimmed();
     if (words.isEmpty() || !m_search) {
-        m_list->hide();
+        if (m_list)
+            m_list->hide();
         return;
     }
     QList<SearchHit> hits;
@@ -124,7 +134,7 @@ void HandbookSearchBox::showResults()
     }
     fill(hits);
     if (!failure.isEmpty() || hits.isEmpty()) {
-        auto *note = new QTreeWidgetItem(m_list, {failure.isEmpty() ? u"Нічого не знайдено"_s : failure});
+        auto *note = new QTreeWidgetItem(&list(), {failure.isEmpty() ? u"Нічого не знайдено"_s : failure});
         note->setFlags(Qt::ItemIsEnabled);
     }
     placeList();
@@ -133,7 +143,7 @@ void HandbookSearchBox::showResults()
 
 void HandbookSearchBox::fill(const QList<SearchHit> &hits)
 {
-    m_list->clear();
+    list().clear();
     m_hits = hits;
     // In page order, the records no page shows last; within a page, best first.
     std::map<int, QList<qsizetype>> groups;
@@ -192,7 +202,8 @@ void HandbookSearchBox::pick(QTreeWidgetItem *item)
     if (!hit)
         return;
     const SearchHit chosen = *hit;
-    m_list->hide();
+    if (m_list)
+        m_list->hide();
     Q_EMIT picked(chosen);
 }
 
@@ -212,7 +223,7 @@ void HandbookSearchBox::moveCurrent(int steps)
 
 bool HandbookSearchBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_list || event->type() != QEvent::KeyPress)
+    if (!m_list || watched != m_list || event->type() != QEvent::KeyPress)
         return QLineEdit::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
     switch (key->key()) {
@@ -248,7 +259,7 @@ bool HandbookSearchBox::eventFilter(QObject *watched, QEvent *event)
 void HandbookSearchBox::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        !m_list->isVisible() && !text().trimmed().isEmpty()) {
+        !(m_list && m_list->isVisible()) && !text().trimmed().isEmpty()) {
         showResults();
         return;
     }

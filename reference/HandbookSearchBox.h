@@ -36,6 +36,7 @@ public:
 
     // Searches for the present text and opens the list (closes it for an empty text).
     void showResults();
+    // Null until the first search.
     QTreeWidget *resultList() const { return m_list; }
     // The hit a list item stands for; null for a group title.
     const SearchHit *hitOf(const QTreeWidgetItem *item) const;
@@ -53,8 +54,9 @@ private:
     void fill(const QList<SearchHit> &hits);
     void placeList();
     void moveCurrent(int steps);
+    QTreeWidget &list();
 
-    QTreeWidget *m_list;
+    QTreeWidget *m_list = nullptr;
     QList<SearchHit> m_hits;
     Search m_search;
     GroupTitle m_groupTitle;

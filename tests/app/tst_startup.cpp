@@ -65,6 +65,45 @@ private Q_SLOTS:
                  QByteArray("[Install]\r\nNewInstall=false\r\n"));
     }
 
+    // Start-up makes the fish page without its classification table; the table's tab makes it when
+    // first shown, bound to the fish, and announces it once with the tab that holds it.
+    void theClassificationTableIsMadeWhenItsTabIsFirstShown()
+    {
+        ProgramFolder folder;
+        Started run(folder, false);
+        QCoreApplication::processEvents();
+        FishPage &fish = *run.form().page<FishPage>();
+        QVERIFY(fish.isBuilt());
+        QVERIFY(fish.DBGridFishAll == nullptr);
+        QSignalSpy made(&fish, &Page::partBuilt);
+        fish.PageControlFish->setCurrentWidget(fish.TabClassFish);
+        QCOMPARE(made.count(), 1);
+        QCOMPARE(made.at(0).at(0).value<QWidget *>(), fish.TabClassFish);
+        QVERIFY(fish.DBGridFishAll);
+        QCOMPARE(fish.DBGridFishAll->objectName(), QStringLiteral("DBGridFishAll"));
+        QVERIFY(fish.DBGridFishAll->isVisible());
+        QCOMPARE(fish.DBGridFishAll->dataSource(), &run.data().FishDS);
+        QCOMPARE(fish.DBGridFishAll->model()->rowCount(), run.data().FishTable.recordCount());
+        QVERIFY(!fish.DBGridFishAll->accessibleName().isEmpty());
+        fish.PageControlFish->setCurrentWidget(fish.TabSpysokFish);
+        fish.PageControlFish->setCurrentWidget(fish.TabClassFish);
+        QCOMPARE(made.count(), 1);
+    }
+
+    // Whatever must reach every control makes the parts left for later as well.
+    void buildingEveryPageMakesTheLateParts()
+    {
+        ProgramFolder folder;
+        Started run(folder, false);
+        FishPage &fish = *run.form().page<FishPage>();
+        QSignalSpy made(&fish, &Page::partBuilt);
+        run.form().pages().buildAll();
+        QCOMPARE(made.count(), 1);
+        QVERIFY(fish.DBGridFishAll);
+        QVERIFY(!fish.DBGridFishAll->isVisible());
+        QCOMPARE(fish.DBGridFishAll->dataSource(), &run.data().FishDS);
+    }
+
     void pagesStandInTheirOrderWithTheirCaptions()
     {
         ProgramFolder folder;
