@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's bars: the command list behind them, the main menu, the tool bar and the status bar.
-#include "app/Hint.h"
 #include "app/StandardActionList.h"
 #include "app/TDovidnykForm.h"
 #include "common/AppServices.h"
+#include "controls/Hint.h"
 
 #include <QAction>
 #include <QLabel>

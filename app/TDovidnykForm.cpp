@@ -533,7 +533,8 @@ void TDovidnykForm::connectLanguageCommands()
         this, InterfaceLanguage::Switches{MenuUkranian, MenuRussian, ToolButtonUA, ToolButtonRU}, m_settings);
     m_language->setMakeMainWindowParts([this] { m_pages.buildAll(); });
     for (Page *page : m_pages.all()) {
-        connect(page, &Page::built, this, [this, page] { m_language->partMade(page->tab(), LanguageWindow::Main); });
+        connect(page, &Page::built, this,
+                [this, page] { m_language->partMade(page->tab(), LanguageWindow::Main); });
         connect(page, &Page::partBuilt, this,
                 [this](QWidget *part) { m_language->partMade(part, LanguageWindow::Main); });
     }

@@ -10,6 +10,7 @@
 #include "i18n/InterfaceLanguage.h"
 #include "i18n/LanguageTargets.h"
 #include "maintenance/TFormAbout.h"
+#include "reference/FishPage.h"
 #include "reference/KuhnyaPage.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/StartedApplication.h"
@@ -308,6 +309,11 @@ private Q_SLOTS:
         const QString tabCaption = shown(run, keyOf(u"TabKuhnya"_s, u"TabKuhnya"_s));
 
         cookery->ensureBuilt();
+        auto *fish = run.form().page<FishPage>();
+        run.showPage(TDovidnykForm::LayoutPageIndex);
+        QVERIFY(!fish->DBGridFishAll);
+        fish->PageControlFish->setCurrentWidget(fish->TabClassFish); // its table is made now
+        QVERIFY(fish->DBGridFishAll);
         auto *editor = &run.app.EditSchodennykForm.get();
         QCOMPARE(contentbindings::boundField(WindowControls(&run.form()), contentbindings::all()[1]),
                  u"ReceptRU"_s);
