@@ -4,6 +4,7 @@
 #include "app/TDovidnykForm.h"
 #include "common/AppServices.h"
 #include "controls/Hint.h"
+#include "controls/PageParts.h"
 
 #include <QAction>
 #include <QLabel>
@@ -15,17 +16,14 @@
 #include <QToolButton>
 
 namespace lynvar {
+
+using pageparts::named;
+
 namespace {
 
 QString text(const char *utf8)
 {
     return QString::fromUtf8(utf8);
-}
-
-template <typename T> T *named(T *object, const char *name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
 }
 
 // A menu item that runs a handler of the window.

@@ -11,6 +11,7 @@
 #include "controls/DBRichEdit.h"
 #include "controls/DataAware.h"
 #include "controls/Hint.h"
+#include "controls/PageParts.h"
 #include "data/DataModule2.h"
 #include "diary/SchodennykPage.h"
 #include "diary/TEditSchodennykForm.h"
@@ -38,17 +39,14 @@
 #include <functional>
 
 namespace lynvar {
+
+using pageparts::named;
+
 namespace {
 
 QString text(const char *utf8)
 {
     return QString::fromUtf8(utf8);
-}
-
-template <typename T> T *named(T *object, const char *name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
 }
 
 } // namespace

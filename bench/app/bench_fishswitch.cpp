@@ -3,27 +3,19 @@
 // and repainted.
 #include "app/LynvarApplication.h"
 #include "app/TDovidnykForm.h"
+#include "bench/support/QtBenchmarks.h"
 #include "common/UserDialogs.h"
 #include "data/DataModule2.h"
 #include "tests/support/FakeDialogs.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 
 void BM_SwitchCurrentFish(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString shipped = QStringLiteral(LYNVAR_SHIPPED_DIR);
-    QDir().mkpath(dir.filePath(QStringLiteral("data")));
-    QFile::copy(shipped + QStringLiteral("/data/lynvarbook.db"),
-                dir.filePath(QStringLiteral("data/lynvarbook.db")));
-    QFile::copy(shipped + QStringLiteral("/newbd/lynvarzapys.db"),
-                dir.filePath(QStringLiteral("data/lynvarzapys.db")));
+    lynvar::bench::layOutProgramFolder(dir.path());
     lynvar::test::FakeDialogs dialogs;
     lynvar::AppServices services;
     services.dialogs = &dialogs;
@@ -47,10 +39,5 @@ BENCHMARK(BM_SwitchCurrentFish)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return lynvar::bench::runWithApplication(argc, argv);
 }

@@ -4,14 +4,11 @@
 #include "app/LynvarApplication.h"
 #include "app/PageRegistry.h"
 #include "app/TDovidnykForm.h"
+#include "bench/support/QtBenchmarks.h"
 #include "common/UserDialogs.h"
 #include "tests/support/FakeDialogs.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -19,15 +16,7 @@ namespace {
 void BM_LanguageSwitch(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString shipped = QStringLiteral(LYNVAR_SHIPPED_DIR);
-    for (const char *folder : {"data", "languages"})
-        QDir().mkpath(dir.filePath(QString::fromLatin1(folder)));
-    QFile::copy(shipped + QStringLiteral("/data/lynvarbook.db"),
-                dir.filePath(QStringLiteral("data/lynvarbook.db")));
-    QFile::copy(shipped + QStringLiteral("/newbd/lynvarzapys.db"),
-                dir.filePath(QStringLiteral("data/lynvarzapys.db")));
-    for (const char *name : {"/languages/ukranian.ini", "/languages/russianing.ini"})
-        QFile::copy(shipped + QString::fromLatin1(name), dir.path() + QString::fromLatin1(name));
+    lynvar::bench::layOutProgramFolder(dir.path(), {"languages/ukranian.ini", "languages/russianing.ini"});
     lynvar::test::FakeDialogs dialogs;
     lynvar::AppServices services;
     services.dialogs = &dialogs;
@@ -57,10 +46,5 @@ BENCHMARK(BM_LanguageSwitch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Use
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return lynvar::bench::runWithApplication(argc, argv);
 }
