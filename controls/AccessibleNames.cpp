@@ -16,6 +16,21 @@
 namespace lynvar {
 namespace {
 
+// The name this function gave a control, so that a later run (after the captions changed language)
+// can tell it from a name set by hand and give it anew.
+constexpr char DerivedName[] = "lynvarDerivedAccessibleName";
+
+bool namedByHand(const QWidget *w)
+{
+    return !w->accessibleName().isEmpty() && w->accessibleName() != w->property(DerivedName).toString();
+}
+
+void setDerivedName(QWidget *w, const QString &name)
+{
+    w->setProperty(DerivedName, name);
+    w->setAccessibleName(name);
+}
+
 bool needsName(const QWidget *w)
 {
     return qobject_cast<const QAbstractItemView *>(w) || qobject_cast<const QTextEdit *>(w) ||
@@ -67,7 +82,7 @@ void nameUnnamedControls(QWidget *root)
             labelled.insert(label->buddy(), plain(label->text()));
 
     for (QWidget *w : root->findChildren<QWidget *>()) {
-        if (!needsName(w) || !w->accessibleName().isEmpty())
+        if (!needsName(w) || namedByHand(w))
             continue;
         if (qobject_cast<QLineEdit *>(w) && qobject_cast<QComboBox *>(w->parentWidget()))
             continue; // named with its combo box below
@@ -77,12 +92,12 @@ void nameUnnamedControls(QWidget *root)
         if (name.isEmpty())
             name = columnTitles(w);
         if (!name.isEmpty())
-            w->setAccessibleName(name);
+            setDerivedName(w, name);
     }
     // The edit of an editable combo box is read by the combo box's name.
     for (QComboBox *combo : root->findChildren<QComboBox *>())
-        if (QLineEdit *edit = combo->lineEdit(); edit && edit->accessibleName().isEmpty())
-            edit->setAccessibleName(combo->accessibleName());
+        if (QLineEdit *edit = combo->lineEdit(); edit && !namedByHand(edit))
+            setDerivedName(edit, combo->accessibleName());
 }
 
 } // namespace lynvar

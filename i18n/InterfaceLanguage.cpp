@@ -3,6 +3,7 @@
 
 #include "common/IniDocument.h"
 #include "common/IniFile.h"
+#include "controls/AccessibleNames.h"
 #include "i18n/ContentBindings.h"
 #include "i18n/LanguageTargets.h"
 
@@ -116,6 +117,12 @@ void InterfaceLanguage::applyLanguage(const IniDocument &file)
         m_held.insert(id, value);
         window->setText(key, value);
     }
+    // Screen readers read lists and fields by the captions around them.
+    for (LanguageWindow window : {LanguageWindow::Main, LanguageWindow::EntryEditor, LanguageWindow::Methods,
+                                  LanguageWindow::About}) {
+        if (QWidget *root = windowIfMade(window))
+            nameUnnamedControls(root);
+    }
     Q_EMIT messageTextsApplied();
 }
 
@@ -131,6 +138,7 @@ void InterfaceLanguage::partMade(QWidget *root, LanguageWindow window)
     }
     if (m_bindings != Bindings::Layout)
         contentbindings::rebind(controls, window, m_bindings == Bindings::Ukrainian);
+    nameUnnamedControls(root);
 }
 
 void InterfaceLanguage::MenuLangVygruzClick()

@@ -242,6 +242,8 @@ private Q_SLOTS:
         QCOMPARE(form.MenuSettings->title(), u"Настройки"_s);
         QVERIFY(russian.contains(u"DBRichEditKuhnya=ReceptRU"_s));
         QVERIFY(russian.contains(u"DBLookupComboBoxOpady=NameRus"_s));
+        // A list is read by the caption of its group, in the language shown.
+        QCOMPARE(form.findChild<QWidget *>(u"DBGridSnast"_s)->accessibleName(), u"Способ ловли"_s);
         QCOMPARE(IniFile(folder.file(u"options.ini"_s)).readString(u"Languages"_s, u"LanguagesID"_s, {}),
                  u"ru"_s);
 
