@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes that start as a JPEG does to the picture loader, at full size and at each DCT
 // scale, and checks what must hold for any input: a failure carries its text and no picture; a picture is
-// no larger than its full size, within the pixel limit, and covers the view unless it is at full size.
+// no larger than its full size, within the pixel limit, and covers the picture fitted into the view (one
+// side reaching the view's) unless it is at full size.
 // The same bytes read from a device in small, uneven pieces (as a file is read) must decode to the same.
 // Other formats go to Qt's own readers, which are not ours to fuzz.
 #include "common/pictures/JpegDecoder.h"
@@ -64,8 +65,8 @@ lynvar::PictureResult decodeChecked(const lynvar::PictureLoader &loader, QByteAr
     check(size.width() <= result.fullSize.width() && size.height() <= result.fullSize.height(),
           "no larger than the full size");
     check(size == result.fullSize || view.isEmpty() ||
-              (size.width() >= view.width() && size.height() >= view.height()),
-          "covers the view unless at full size");
+              (size.width() >= view.width() || size.height() >= view.height()),
+          "covers the fitted picture unless at full size");
     return result;
 }
 
