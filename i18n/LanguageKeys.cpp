@@ -243,15 +243,4 @@ QString builtInMessage(const QString &key)
     return {};
 }
 
-const std::vector<QString> &messageKeys()
-{
-    static const std::vector<QString> keys = [] {
-        std::vector<QString> all;
-        for (const auto &[key, text] : Messages)
-            all.push_back(key);
-        return all;
-    }();
-    return keys;
-}
-
 } // namespace lynvar::languagekeys

@@ -47,8 +47,6 @@ const std::vector<LanguageKey> &exportOrder();
 
 // The text a message key stands for when a language file does not give it (Ukrainian).
 QString builtInMessage(const QString &key);
-// The keys of the message texts, in their order.
-const std::vector<QString> &messageKeys();
 
 } // namespace languagekeys
 } // namespace lynvar
